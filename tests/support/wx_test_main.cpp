@@ -1,0 +1,45 @@
+// main() of the window tests: wxWidgets is started once for the whole binary, log output goes
+// to stderr so no log box can block a run.
+
+#include <gtest/gtest.h>
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/log.h>
+#include <wx/xrc/xmlres.h>
+
+namespace {
+
+class TestApp : public wxApp {
+ public:
+  bool OnInit() override {
+    wxInitAllImageHandlers();
+    wxXmlResource::Get()->InitAllHandlers();
+    return true;
+  }
+};
+
+class WxEnvironment : public ::testing::Environment {
+ public:
+  void SetUp() override {
+    static char name[] = "window-tests";
+    static char* argv[] = {name, nullptr};
+    int argc = 1;
+    ASSERT_TRUE(wxEntryStart(argc, argv)) << "wxWidgets could not start (no display?)";
+    ASSERT_TRUE(wxTheApp->CallOnInit());
+    delete wxLog::SetActiveTarget(new wxLogStderr);
+  }
+  void TearDown() override {
+    wxTheApp->OnExit();
+    wxEntryCleanup();
+  }
+};
+
+}  // namespace
+
+wxIMPLEMENT_APP_NO_MAIN(TestApp);
+
+int main(int argc, char** argv) {
+  ::testing::InitGoogleTest(&argc, argv);
+  ::testing::AddGlobalTestEnvironment(new WxEnvironment);
+  return RUN_ALL_TESTS();
+}
