@@ -81,15 +81,17 @@ bool BinaryReader::SeekTo(int64_t offset) {
 bool BinaryReader::CopyTo(LockedFile* out, uint64_t count) {
   if (!ok_ || static_cast<uint64_t>(Remaining()) < count) return Fail();
   if (out == nullptr) return Skip(count);
-  while (count > 0) {
-    if (bufferStart_ == bufferEnd_ && !Fill()) return false;
-    const size_t piece =
-        static_cast<size_t>(std::min<uint64_t>(count, bufferEnd_ - bufferStart_));
-    if (!out->WriteAll(buffer_ + bufferStart_, piece)) return Fail();
-    bufferStart_ += piece;
-    count -= piece;
-    position_ += static_cast<int64_t>(piece);
-  }
+  // What is already buffered goes first; the rest is copied straight from the file.
+  const size_t buffered =
+      static_cast<size_t>(std::min<uint64_t>(count, bufferEnd_ - bufferStart_));
+  if (buffered > 0 && !out->WriteAll(buffer_ + bufferStart_, buffered)) return Fail();
+  bufferStart_ += buffered;
+  position_ += static_cast<int64_t>(buffered);
+  count -= buffered;
+  if (count == 0) return true;
+  bufferStart_ = bufferEnd_ = 0;
+  if (!out->CopyFrom(file_, count, buffer_, sizeof buffer_)) return Fail();
+  position_ += static_cast<int64_t>(count);
   return true;
 }
 

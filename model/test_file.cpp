@@ -51,17 +51,7 @@ class BinaryWriter {
     U32(static_cast<uint32_t>(size));
     Flush();
     char buffer[kMediaCopyBufferSize];
-    int64_t left = size;
-    while (ok_ && left > 0) {
-      const long got = media.Read(buffer, sizeof buffer);
-      // A file that shrank or grew while it was copied would break the recorded length.
-      if (got <= 0 || got > left) {
-        ok_ = false;
-        break;
-      }
-      ok_ = file_.WriteAll(buffer, static_cast<size_t>(got));
-      left -= got;
-    }
+    ok_ = file_.CopyFrom(media, static_cast<uint64_t>(size), buffer, sizeof buffer);
   }
   bool Finish() {
     Flush();

@@ -96,6 +96,32 @@ bool LockedFile::WriteAll(const void* data, size_t size) {
   return true;
 }
 
+bool LockedFile::CopyFrom(LockedFile& source, uint64_t count, char* buffer, size_t bufferSize) {
+  bool kernelCopy = true;
+  while (count > 0) {
+    if (kernelCopy) {
+      const ssize_t copied =
+          ::copy_file_range(source.fd_, nullptr, fd_, nullptr, static_cast<size_t>(count), 0);
+      if (copied > 0) {
+        count -= static_cast<uint64_t>(copied);
+        continue;
+      }
+      if (copied == 0) return false;  // the source ended early
+      if (errno == EINTR) continue;
+      // Not possible between these files (another file system, an old kernel): copy by hand.
+      if (errno != EXDEV && errno != EINVAL && errno != ENOSYS && errno != EOPNOTSUPP) {
+        return false;
+      }
+      kernelCopy = false;
+    }
+    const size_t piece = count < bufferSize ? static_cast<size_t>(count) : bufferSize;
+    const long got = source.Read(buffer, piece);
+    if (got <= 0 || !WriteAll(buffer, static_cast<size_t>(got))) return false;
+    count -= static_cast<uint64_t>(got);
+  }
+  return true;
+}
+
 bool LockedFile::Seek(uint64_t offset) {
   return ::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) == static_cast<off_t>(offset);
 }

@@ -41,6 +41,11 @@ class LockedFile {
   // Writes all bytes, retrying short writes. False on any error (a full disk included).
   bool WriteAll(const void* data, size_t size);
   bool WriteAll(const std::string& bytes) { return WriteAll(bytes.data(), bytes.size()); }
+  // Copies `count` bytes from `source`'s current position to this file's current position. The
+  // system copies inside the kernel where it can; otherwise the bytes pass through `buffer`.
+  // Either way nothing is held in memory beyond that buffer. False when the source ends early or
+  // a write fails.
+  bool CopyFrom(LockedFile& source, uint64_t count, char* buffer, size_t bufferSize);
   bool Seek(uint64_t offset);
   bool SeekToEnd();
   int64_t Size() const;
