@@ -34,8 +34,8 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Multiple-choice tests: a test editor and 
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beside the libraries found by dpkg-shlibdeps: the browser launcher for the About boxes and
-# the fonts that give "Arial" its metrics.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation2")
+# Beside the libraries found by dpkg-shlibdeps: the browser launcher for the About boxes, the
+# fonts that give "Arial" its metrics and wxWidgets' own Russian texts.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "xdg-utils, fonts-liberation2, wx3.2-i18n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 include(CPack)

@@ -36,6 +36,7 @@ void HelpBook::Display(wxWindow* parent) {
   if (book.empty()) return;
   if (!controller_) {
     controller_ = std::make_unique<wxHtmlHelpController>(wxHF_DEFAULT_STYLE, parent);
+    controller_->SetTitleFormat(wxString::FromUTF8("Справка: %s"));
     if (!controller_->AddBook(wxFileName(FromPath(book)))) {
       controller_.reset();
       return;
