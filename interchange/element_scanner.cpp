@@ -10,14 +10,15 @@ int FirstByte(const std::string& marker) { return static_cast<unsigned char>(mar
 ElementScanner::ElementScanner(const std::array<ImportTemplateProfile, 3>& profiles)
     : profiles_(profiles) {
   for (int mask = 0; mask < 8; ++mask) {
-    std::array<bool, 256>& acts = actionBytes_[mask];
-    acts[0] = true;  // a zero byte is never collected
+    // One byte per kind and the zero byte, which is never collected: at most four.
+    ActionBytes& acts = actionBytes_[mask];
+    acts.Add(0);
     for (int kind = 0; kind < 3; ++kind) {
       const ImportTemplateProfile& profile = profiles_[kind];
       if (mask & (1 << kind)) {
-        acts[profile.endMarker.empty() ? '\r' : FirstByte(profile.endMarker)] = true;
+        acts.Add(static_cast<unsigned char>(profile.endMarker.empty() ? '\r' : profile.endMarker[0]));
       } else if (!profile.beginMarker.empty()) {
-        acts[FirstByte(profile.beginMarker)] = true;
+        acts.Add(static_cast<unsigned char>(profile.beginMarker[0]));
       }
     }
   }
@@ -43,12 +44,11 @@ bool ElementScanner::Scan(BufferedFileReader& reader, ElementSink& sink) {
 // element can be pending and ended then, since that is settled at the end of every step. Such
 // bytes are taken in runs straight from the buffer.
 void ElementScanner::SkipQuietBytes() {
-  const std::array<bool, 256>& acts = actionBytes_[InsideMask()];
+  const ActionBytes& acts = actionBytes_[InsideMask()];
   const bool collecting = InsideMask() != 0;
   for (;;) {
     const std::string_view bytes = reader_->Peek();
-    size_t quiet = 0;
-    while (quiet < bytes.size() && !acts[static_cast<unsigned char>(bytes[quiet])]) ++quiet;
+    const size_t quiet = acts.QuietPrefix(bytes.data(), bytes.size());
     if (collecting) collectedText_.append(bytes.data(), quiet);
     reader_->Advance(quiet);
     if (quiet < bytes.size() || bytes.empty()) return;

@@ -7,6 +7,7 @@
 #include <array>
 #include <string>
 
+#include "interchange/action_bytes.h"
 #include "interchange/buffered_file_reader.h"
 #include "interchange/import_profile.h"
 
@@ -43,7 +44,7 @@ class ElementScanner {
 
   const std::array<ImportTemplateProfile, 3>& profiles_;
   // For every combination of inside states: the bytes that make some recogniser act.
-  std::array<std::array<bool, 256>, 8> actionBytes_{};
+  std::array<ActionBytes, 8> actionBytes_;
   BufferedFileReader* reader_ = nullptr;
   int current_ = kNoCharacter;
   uint64_t afterCurrent_ = 0;  // the file position right after the current character

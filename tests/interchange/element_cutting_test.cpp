@@ -12,6 +12,8 @@ struct CutCase {
   const char* stored;
 };
 
+void PrintTo(const CutCase& c, std::ostream* out) { *out << c.name; }
+
 ImportTemplateProfile Lines(int leading, int trailing) {
   ImportTemplateProfile profile;
   profile.leadingLines = static_cast<int16_t>(leading);

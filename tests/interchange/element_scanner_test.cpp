@@ -1,5 +1,7 @@
 #include "interchange/element_scanner.h"
 
+#include "interchange/action_bytes.h"
+
 #include <gtest/gtest.h>
 
 #include <random>
@@ -139,6 +141,25 @@ TEST(ElementScanner, MatchesTheLiteralRulesOnRandomFiles) {
       }
     }
   }
+}
+
+TEST(ActionBytes, FindsTheFirstMemberAtEveryOffset) {
+  ActionBytes set;
+  ASSERT_TRUE(set.Add('\r'));
+  ASSERT_TRUE(set.Add(0xC2));
+  ASSERT_TRUE(set.Add(0));
+  ASSERT_TRUE(set.Add('+'));
+  EXPECT_FALSE(set.Add('x'));
+  EXPECT_TRUE(set.Add('+'));
+  for (const char member : {'\r', '\xC2', '\0', '+'}) {
+    for (size_t at = 0; at <= 40; ++at) {
+      std::string bytes(40, 'a');
+      if (at < bytes.size()) bytes[at] = member;
+      if (at + 3 < bytes.size()) bytes[at + 3] = '+';
+      EXPECT_EQ(set.QuietPrefix(bytes.data(), bytes.size()), at) << int(member) << " at " << at;
+    }
+  }
+  EXPECT_EQ(ActionBytes().QuietPrefix("abc", 3), 3u);
 }
 
 TEST(BufferedFileReader, ReadsSeeksAndPeeksAcrossBlocks) {

@@ -70,6 +70,8 @@ struct ExportCase {
   const char* expected;  // UTF-8
 };
 
+void PrintTo(const ExportCase& c, std::ostream* out) { *out << c.name; }
+
 const ExportCase kExportCases[] = {
     {"DefaultTemplates", SmallTest, nullptr, nullptr, nullptr, nullptr,
      "Т\r\nО\r\n\r\nВопрос 1: Q?\r\nОтвет 1: a\r\nОтвет 2: b\r\n+2 \r\n\r\n"},

@@ -19,6 +19,8 @@ struct ProfileCase {
   int leadingSkip, trailingSkip, leadingLines, trailingLines;
 };
 
+void PrintTo(const ProfileCase& c, std::ostream* out) { *out << c.name; }
+
 constexpr auto Q = ImportTemplateKind::Question;
 constexpr auto A = ImportTemplateKind::Answer;
 constexpr auto R = ImportTemplateKind::RightAnswers;

@@ -44,6 +44,8 @@ struct ImportCase {
   const char* expected;  // DescribeQuestions after the import
 };
 
+void PrintTo(const ImportCase& c, std::ostream* out) { *out << c.name; }
+
 const char kEndMarkerHash[] = "%B=\"Вопрос\" %F=\":\" %S=\"2\" %TW %E=\"##\"";
 const char kByAccuracy[] = "%B=\"+\" %A";
 
