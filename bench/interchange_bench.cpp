@@ -26,9 +26,9 @@ constexpr size_t kTextLength = 560;  // about 10 MB for 1024 x 17 lines
 // Russian words in Windows-1251; a few begin with the first letters of the default markers, so
 // the reader starts look-aheads that fail, as it does in real texts.
 std::string Words(size_t length, unsigned seed) {
-  static const char* const kWords[] = {"вода",  "Восток", "земля", "Отдел",  "город", "река",
-                                       "число", "ответ",  "вопрос", "лес",   "время", "Волга",
-                                       "поле",  "Омск",   "книга", "дорога", "2*2",   "ум"};
+  static const char* const kWords[] = {"вода",  "Восток", "земля",  "Отдел",  "город", "река",
+                                       "число", "ответ",  "вопрос", "лес",    "время", "Волга",
+                                       "поле",  "Омск",   "книга",  "дорога", "2*2",   "ум"};
   std::string text;
   unsigned state = seed * 2654435761u + 1;
   while (text.size() < length) {

@@ -38,7 +38,8 @@ std::string CutElementText(std::string_view text, const ImportTemplateProfile& p
   }
   if (!profile.trailingDelimiter.empty()) {
     const size_t found = text.rfind(profile.trailingDelimiter);
-    if (found != std::string_view::npos) text = text.substr(0, found + profile.trailingDelimiter.size());
+    if (found != std::string_view::npos)
+      text = text.substr(0, found + profile.trailingDelimiter.size());
   }
   text.remove_prefix(SkipCount(profile.leadingSkip, text.size()));
   text.remove_suffix(SkipCount(profile.trailingSkip, text.size()));

@@ -16,7 +16,8 @@ ElementScanner::ElementScanner(const std::array<ImportTemplateProfile, 3>& profi
     for (int kind = 0; kind < 3; ++kind) {
       const ImportTemplateProfile& profile = profiles_[kind];
       if (mask & (1 << kind)) {
-        acts.Add(static_cast<unsigned char>(profile.endMarker.empty() ? '\r' : profile.endMarker[0]));
+        acts.Add(
+            static_cast<unsigned char>(profile.endMarker.empty() ? '\r' : profile.endMarker[0]));
       } else if (!profile.beginMarker.empty()) {
         acts.Add(static_cast<unsigned char>(profile.beginMarker[0]));
       }

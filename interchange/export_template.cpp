@@ -15,8 +15,8 @@ int UsedAnswers(const Question& question) {
 
 }  // namespace
 
-std::string ExpandHeadTemplate(const std::string& pattern, const TestInfo& info,
-                               int questionCount, TextCodePage& codePage) {
+std::string ExpandHeadTemplate(const std::string& pattern, const TestInfo& info, int questionCount,
+                               TextCodePage& codePage) {
   std::string text = pattern;
   codePage = TextCodePage::Windows;
   ReplaceAll(text, "%W", "");

@@ -12,8 +12,8 @@ namespace vornet {
 
 // The head: removes %W and %O, then %T = name, %D = description, %Q = questionCount, %N = CR LF.
 // `codePage` becomes Oem when the template held %O, otherwise Windows.
-std::string ExpandHeadTemplate(const std::string& pattern, const TestInfo& info,
-                               int questionCount, TextCodePage& codePage);
+std::string ExpandHeadTemplate(const std::string& pattern, const TestInfo& info, int questionCount,
+                               TextCodePage& codePage);
 
 // A question or an answer line: %T = its text, %X = its number (position of the question,
 // counted from 1, or the answer's number within its question), %Q = questionCount,

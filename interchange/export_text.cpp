@@ -48,8 +48,8 @@ int ExportText(const TestDocument& doc) {
   const int questionCount = std::clamp<int>(doc.questionCount, 0, kMaxQuestions);
 
   TextCodePage codePage = TextCodePage::Windows;
-  const std::string head =
-      ExpandHeadTemplate(templates.exportDescriptionTemplate, doc.testInfo, questionCount, codePage);
+  const std::string head = ExpandHeadTemplate(templates.exportDescriptionTemplate, doc.testInfo,
+                                              questionCount, codePage);
   ExportWriter writer(file, codePage);
   writer.Put(head);
 
@@ -58,11 +58,11 @@ int ExportText(const TestDocument& doc) {
     if (slot < 0 || slot >= kMaxQuestions) continue;
     const Question& question = doc.questions[slot];
     const int answerCount = std::min<int>(question.answerCount, kMaxAnswers);
-    writer.Put(ExpandItemTemplate(templates.exportQuestionTemplate, question.text, k,
-                                  questionCount, answerCount));
+    writer.Put(ExpandItemTemplate(templates.exportQuestionTemplate, question.text, k, questionCount,
+                                  answerCount));
     for (int j = 1; j <= answerCount; ++j) {
-      writer.Put(ExpandItemTemplate(templates.exportAnswerTemplate, question.answers[j - 1].text,
-                                    j, questionCount, answerCount));
+      writer.Put(ExpandItemTemplate(templates.exportAnswerTemplate, question.answers[j - 1].text, j,
+                                    questionCount, answerCount));
     }
     writer.Put(ExpandRightAnswersTemplate(templates.exportRightAnswersTemplate, question));
   }

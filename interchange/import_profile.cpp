@@ -69,8 +69,7 @@ ImportTemplateProfile ReadImportProfile(const std::string& pattern, ImportTempla
         }
         break;
       case 'F':
-        if (hasValue && i + 4 <= pattern.size() &&
-            pattern.find('"', i + 4) != std::string::npos) {
+        if (hasValue && i + 4 <= pattern.size() && pattern.find('"', i + 4) != std::string::npos) {
           (trailing ? profile.trailingDelimiter : profile.leadingDelimiter) =
               QuotedValueFrom(pattern, i + 4);
         }

@@ -11,13 +11,13 @@
 namespace vornet {
 
 struct ImportTemplateProfile {
-  std::string beginMarker;  // %B="..."; empty: the element never begins
-  std::string endMarker;    // %E="..."; empty: the element ends at a carriage return
+  std::string beginMarker;        // %B="..."; empty: the element never begins
+  std::string endMarker;          // %E="..."; empty: the element ends at a carriage return
   std::string leadingDelimiter;   // %F="..." left of %T
   std::string trailingDelimiter;  // %F="..." right of %T
   int16_t leadingSkip = 0;        // sum of %S="n" left of %T
   int16_t trailingSkip = 0;
-  int16_t leadingLines = 0;       // count of %N left of %T
+  int16_t leadingLines = 0;  // count of %N left of %T
   int16_t trailingLines = 0;
 };
 

@@ -24,8 +24,7 @@ int ImportText(TestDocument& doc) {
   const std::array<ImportTemplateProfile, 3> profiles = {
       ReadImportProfile(inFileCodePage(templates.importQuestionTemplate),
                         ImportTemplateKind::Question),
-      ReadImportProfile(inFileCodePage(templates.importAnswerTemplate),
-                        ImportTemplateKind::Answer),
+      ReadImportProfile(inFileCodePage(templates.importAnswerTemplate), ImportTemplateKind::Answer),
       ReadImportProfile(rightAnswersTemplate, ImportTemplateKind::RightAnswers),
   };
 
@@ -35,8 +34,7 @@ int ImportText(TestDocument& doc) {
   if (length < 0) return kInterchangeCannotOpen;
 
   BufferedFileReader reader(file, static_cast<uint64_t>(length));
-  ImportStore store(doc, profiles, codePage,
-                    rightAnswersTemplate.find("%1") != std::string::npos,
+  ImportStore store(doc, profiles, codePage, rightAnswersTemplate.find("%1") != std::string::npos,
                     rightAnswersTemplate.find("%A") != std::string::npos);
   ElementScanner scanner(profiles);
   const bool readWhole = scanner.Scan(reader, store);

@@ -1,7 +1,5 @@
 #include "interchange/element_scanner.h"
 
-#include "interchange/action_bytes.h"
-
 #include <gtest/gtest.h>
 
 #include <random>
@@ -9,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "interchange/action_bytes.h"
 #include "platform/locked_file.h"
 #include "tests/support/test_files.h"
 
@@ -113,9 +112,25 @@ const std::vector<std::array<ImportTemplateProfile, 3>> kProfileSets = {
     {Markers("+", "++"), Markers("++", "+"), Markers("\r", "\n")},
 };
 
-const std::vector<std::string> kPieces = {
-    "Вопрос", "Воп", "В", "В:", "Ответ", "От", "О", "+", "++", "#", "##", ":", " ", "1",
-    "x",      "\r",  "\n", "\r\n", std::string(1, '\0')};
+const std::vector<std::string> kPieces = {"Вопрос",
+                                          "Воп",
+                                          "В",
+                                          "В:",
+                                          "Ответ",
+                                          "От",
+                                          "О",
+                                          "+",
+                                          "++",
+                                          "#",
+                                          "##",
+                                          ":",
+                                          " ",
+                                          "1",
+                                          "x",
+                                          "\r",
+                                          "\n",
+                                          "\r\n",
+                                          std::string(1, '\0')};
 
 TEST(ElementScanner, MatchesTheLiteralRulesOnRandomFiles) {
   TempDir dir;

@@ -1,8 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/resource.h>
-
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <csignal>
@@ -84,8 +83,8 @@ const ExportCase kExportCases[] = {
     {"SixteenthVariantRight", SixteenthRight, "", "", "", nullptr, "+16 \r\n\r\n"},
     {"KnownPlaceholders", SmallTest, "%T/%D/%Q%N", "%X.%P.%Q.%T%N", "%X/%P/%Q/%T%N", "",
      "Т/О/1\r\n1.2.1.Q?\r\n1/2/1/a\r\n2/2/1/b\r\n"},
-    {"UnknownPlaceholdersStayAsWritten", SmallTest, "%X|%P|%A|%1|%T", "%D|%A|%1|%T",
-     "%D|%A|%1|%T;", "%T%X%Q%P%D", "%X|%P|%A|%1|Т%D|%A|%1|Q?%D|%A|%1|a;%D|%A|%1|b;%T%X%Q%P%D"},
+    {"UnknownPlaceholdersStayAsWritten", SmallTest, "%X|%P|%A|%1|%T", "%D|%A|%1|%T", "%D|%A|%1|%T;",
+     "%T%X%Q%P%D", "%X|%P|%A|%1|Т%D|%A|%1|Q?%D|%A|%1|a;%D|%A|%1|b;%T%X%Q%P%D"},
     {"PlaceholdersInsideTexts", PlaceholdersInTexts, "", nullptr, nullptr, "",
      "Вопрос 1: Из 2, номер 1\r\nконец\r\nОтвет 1: в1\r\nВопрос 2: Второй\r\n"},
     {"DescriptionKeepsItsLineBreaks", MultiLineDescription, nullptr, "", "", "",
@@ -122,8 +121,8 @@ TEST_F(ExportFile, OemMarkConvertsEveryPiece) {
     SmallTest(*doc_);
     doc_->interchangeSettings.exportDescriptionTemplate = head;
     const std::string bytes = ExportBytes();
-    EXPECT_EQ(bytes, AnsiToOem(CrLfLines(
-                         {"Т", "Вопрос 1: Q?", "Ответ 1: a", "Ответ 2: b", "+2 ", ""})));
+    EXPECT_EQ(bytes,
+              AnsiToOem(CrLfLines({"Т", "Вопрос 1: Q?", "Ответ 1: a", "Ответ 2: b", "+2 ", ""})));
     EXPECT_EQ(static_cast<unsigned char>(bytes[0]), 0x92);  // «Т» in code page 866
   }
 }

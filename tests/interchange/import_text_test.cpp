@@ -1,9 +1,8 @@
 #include "interchange/import_text.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-
-#include <fcntl.h>
 #include <unistd.h>
 
 #include "interchange/interchange_result.h"
@@ -53,8 +52,7 @@ const ImportCase kImportCases[] = {
     {"FirstWorkedExample", nullptr, nullptr, nullptr, nullptr, kWorkedExampleLines,
      kWorkedExampleResult},
     {"SecondWorkedExample", nullptr, "%B=\"В:\" %N%TW%E=\"#\"", nullptr, nullptr,
-     "В: any words\r\nПервая строка\r\nВторая строка#\r\n",
-     "0: Первая строка%NВторая строка\n"},
+     "В: any words\r\nПервая строка\r\nВторая строка#\r\n", "0: Первая строка%NВторая строка\n"},
     {"LineBreakInTheMiddleBecomesPercentN", nullptr, "%B=\"В:\" %TW%E=\"#\"", nullptr, nullptr,
      "В:первая\r\nвторая#\r\n", "0: первая%Nвторая\n"},
     {"LastElementWithoutLineBreakIsLost", nullptr, nullptr, nullptr, nullptr,
@@ -148,8 +146,8 @@ TEST_F(ImportFile, WorkedExampleLeavesTheRestOfTheTestAlone) {
 }
 
 TEST_F(ImportFile, ZeroBytesAreNeitherCollectedNorMarkerCharacters) {
-  const std::string file = Ansi("Вопрос 1: A") + '\0' + "B\r\n" + Ansi("Воп") + '\0' +
-                           Ansi("рос 2: C\r\n");
+  const std::string file =
+      Ansi("Вопрос 1: A") + '\0' + "B\r\n" + Ansi("Воп") + '\0' + Ansi("рос 2: C\r\n");
   ImportBytes(file);
   EXPECT_EQ(DescribeQuestions(*doc_), "0: AB\n");
 }
@@ -194,8 +192,9 @@ TEST_F(ImportFile, SixteenVariantsTakeTheirRightAnswersAndNoSeventeenth) {
 
 TEST_F(ImportFile, LinesAfterAQuestionWithoutASlotAreDropped) {
   for (int i = 0; i < kMaxQuestions - 1; ++i) AddQuestion(*doc_, "q", "", "");
-  ImportBytes(Ansi("Вопрос 1: A\r\nОтвет 1: a\r\nВопрос 2: B\r\nОтвет 1: b\r\n+2\r\n"
-                   "Вопрос 3: C\r\n+2\r\nОтвет 1: c\r\n"));
+  ImportBytes(
+      Ansi("Вопрос 1: A\r\nОтвет 1: a\r\nВопрос 2: B\r\nОтвет 1: b\r\n+2\r\n"
+           "Вопрос 3: C\r\n+2\r\nОтвет 1: c\r\n"));
 
   ASSERT_EQ(doc_->questionCount, kMaxQuestions);
   const Question& last = doc_->questions[kMaxQuestions - 1];

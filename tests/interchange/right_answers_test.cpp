@@ -1,8 +1,8 @@
-#include "interchange/right_answers_line.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "interchange/right_answers_line.h"
 
 namespace vornet::testing {
 namespace {
