@@ -14,9 +14,9 @@ std::unique_ptr<TestDocument> NewDocument() {
 }
 
 int AddQuestionWithVariants(TestDocument& doc, const std::string& utf8Text,
-                            std::initializer_list<VariantSpec> variants) {
+                            std::initializer_list<NewVariant> variants) {
   const int position = AddQuestion(doc, Ansi(utf8Text), "", "");
-  for (const VariantSpec& variant : variants) {
+  for (const NewVariant& variant : variants) {
     AddAnswer(doc, position, Ansi(variant.text), "", "", static_cast<uint8_t>(variant.accuracy));
   }
   return position;

@@ -15,7 +15,7 @@
 namespace vornet::testing {
 
 // A variant given in UTF-8 with its accuracy.
-struct VariantSpec {
+struct NewVariant {
   const char* text;
   int accuracy;
 };
@@ -24,7 +24,7 @@ std::unique_ptr<TestDocument> NewDocument();
 
 // Adds a question with its variants (UTF-8 texts stored as Windows-1251); returns its position.
 int AddQuestionWithVariants(TestDocument& doc, const std::string& utf8Text,
-                            std::initializer_list<VariantSpec> variants = {});
+                            std::initializer_list<NewVariant> variants = {});
 
 // Lines of UTF-8 text, each ended by CR LF, as Windows-1251 bytes.
 std::string CrLfLines(std::initializer_list<const char*> utf8Lines);
