@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <wx/app.h>
 #include <wx/image.h>
@@ -23,6 +24,10 @@ class TestApp : public wxApp {
 class WxEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
+    if (std::getenv("DISPLAY") == nullptr && std::getenv("WAYLAND_DISPLAY") == nullptr) {
+      std::fprintf(stderr, "Window tests need a display: run them under xvfb-run.\n");
+      std::exit(1);
+    }
     static char name[] = "window-tests";
     static char* argv[] = {name, nullptr};
     int argc = 1;

@@ -1,0 +1,53 @@
+#pragma once
+// A test document and a text file in a temporary folder, with readable views of the document
+// for comparing whole import results.
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <utility>
+
+#include "model/test_document.h"
+#include "tests/support/test_files.h"
+
+namespace vornet::testing {
+
+// A variant given in UTF-8 with its accuracy.
+struct NewVariant {
+  const char* text;
+  int accuracy;
+};
+
+std::unique_ptr<TestDocument> NewDocument();
+
+// Adds a question with its variants (UTF-8 texts stored as Windows-1251); returns its position.
+int AddQuestionWithVariants(TestDocument& doc, const std::string& utf8Text,
+                            std::initializer_list<NewVariant> variants = {});
+
+// Lines of UTF-8 text, each ended by CR LF, as Windows-1251 bytes.
+std::string CrLfLines(std::initializer_list<const char*> utf8Lines);
+
+// The listed questions in listed order, one line each, in UTF-8:
+//   "<slot>: <text> | <variant> <accuracy> | ..."
+// followed by " [place=accuracy ...]" for places beyond answerCount that hold an accuracy.
+std::string DescribeQuestions(const TestDocument& doc);
+
+class InterchangeTest : public ::testing::Test {
+ protected:
+  InterchangeTest() : doc_(NewDocument()), path_(dir_.File("text.txt")) {
+    doc_->interchangeSettings.interchangePath = path_;
+  }
+
+  // Writes `bytes` as the text file and imports it; expects success.
+  void ImportBytes(const std::string& bytes);
+  // Exports and returns the file's bytes; expects success.
+  std::string ExportBytes();
+
+  TempDir dir_;
+  std::unique_ptr<TestDocument> doc_;
+  std::string path_;
+};
+
+}  // namespace vornet::testing
