@@ -25,11 +25,14 @@ LockedFile& LockedFile::operator=(LockedFile&& other) noexcept {
 }
 
 LockedFile LockedFile::OpenLocked(const std::string& path, int flags, int lockOperation) {
-  const int fd = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
+  // Opened without waiting, so that a pipe bearing the name cannot hold the program up.
+  const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK, 0666);
   if (fd < 0) return LockedFile();
   struct stat info {};
-  // Only regular files take part: a folder or a device is no test, log or media file.
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, lockOperation | LOCK_NB) != 0) {
+  // Only regular files take part: a folder, a pipe or a device is no test, log or media file.
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+      ::flock(fd, lockOperation | LOCK_NB) != 0 ||
+      ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
     ::close(fd);
     return LockedFile();
   }

@@ -1,6 +1,7 @@
 #include "platform/locked_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "tests/support/test_files.h"
 
@@ -49,8 +50,11 @@ TEST(LockedFile, AppendKeepsContent) {
   EXPECT_EQ(ReadFileBytes(path), "one\rtwo\r");
 }
 
-TEST(LockedFile, MissingFilesAndFoldersAreNotOpened) {
+TEST(LockedFile, MissingFilesFoldersAndPipesAreNotOpened) {
   TempDir dir;
+  ASSERT_EQ(::mkfifo(dir.File("pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(LockedFile::OpenForRead(dir.File("pipe")).IsOpen());  // and does not wait
+  EXPECT_FALSE(LockedFile::OpenForAppend(dir.File("pipe")).IsOpen());
   EXPECT_FALSE(LockedFile::OpenForRead(dir.File("missing")).IsOpen());
   EXPECT_FALSE(LockedFile::OpenForRead(dir.Path()).IsOpen());
   EXPECT_FALSE(LockedFile::CreateExclusive(dir.File("no/such/folder")).IsOpen());
