@@ -38,7 +38,8 @@ class SelectionTest : public RunFixture {
   // Answers every question with its first item and returns the question texts in asked order.
   std::vector<std::string> AnswerAll() {
     std::vector<std::string> asked;
-    while (run_.running) {
+    // Bounded, so a run that cannot be answered fails instead of hanging.
+    while (run_.running && asked.size() <= kMaxQuestions) {
       asked.push_back(run_.items[0].text);
       AnswerChosen(run_, 1);
     }
