@@ -7,6 +7,8 @@
 #include <filesystem>
 #include <utility>
 
+#include "tester/record_walk.h"
+
 namespace vornet {
 namespace {
 
@@ -19,34 +21,7 @@ std::string InWorkingFolder(const std::string& name) {
   return (folder / name).string();
 }
 
-// --- The walk over a test file -------------------------------------------------------------
-
-bool SkipMediaBlock(BinaryReader& in) {
-  uint8_t present = 0;
-  if (!in.ReadU8(present)) return false;
-  if (present != 1) return true;
-  uint32_t length = 0;
-  return in.ReadU32(length) && in.Skip(length);
-}
-
-bool SkipText(BinaryReader& in, uint64_t extra) {
-  int16_t length = 0;
-  if (!in.ReadI16(length) || length < 0) return false;
-  return in.Skip(static_cast<uint64_t>(length) + extra);
-}
-
-// Moves past one question record, checking every count and length on the way. Media are
-// skipped by seeking; their bytes are never read.
-bool SkipQuestionRecord(BinaryReader& in) {
-  if (!SkipText(in, 0) || !SkipMediaBlock(in) || !SkipMediaBlock(in)) return false;
-  uint8_t answers = 0;
-  if (!in.ReadU8(answers) || answers > kMaxAnswers) return false;
-  for (int t = 0; t < answers; ++t) {
-    // The answer's text and its accuracy byte.
-    if (!SkipText(in, 1) || !SkipMediaBlock(in) || !SkipMediaBlock(in)) return false;
-  }
-  return true;
-}
+// --- Reading a test for a run ----------------------------------------------------------
 
 bool ReadRunHeader(BinaryReader& in, TestInfo& info, TestSettings& settings, int16_t& count) {
   return in.ReadString(info.name) && in.ReadString(info.description) &&
@@ -229,11 +204,8 @@ int16_t OpenTestForRun(TestRun& run) {
   bool ok = in.ReadBytes(magic, sizeof magic) &&
             std::memcmp(magic, kTestFileMagic, kTestFileMagicSize) == 0 &&
             ReadRunHeader(in, info, settings, count) && count >= 0 && count <= kMaxQuestions &&
-            !(settings.shuffleAnswers != 0 && settings.answersToOffer < 1);
-  for (int j = 0; ok && j < count; ++j) {
-    run.questionOffsets[j] = in.Position();
-    ok = SkipQuestionRecord(in);
-  }
+            !(settings.shuffleAnswers != 0 && settings.answersToOffer < 1) &&
+            WalkQuestionRecords(run.testFile, in.Position(), count, run.questionOffsets);
   if (!ok) {
     CloseTestFile(run);
     return kFileBadFormat;

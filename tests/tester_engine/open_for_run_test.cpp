@@ -128,6 +128,38 @@ TEST_F(OpenForRunTest, ReadsHeaderAndRecordsEveryQuestionOffset) {
   EXPECT_FALSE(LockedFile::LockExisting(dir_.File("test.qb")).IsOpen());
 }
 
+TEST_F(OpenForRunTest, OffsetsAreFoundAcrossReadWindowsAndSeeks) {
+  // Texts and media of sizes around the reader's windows, so that fields straddle them.
+  const int textLengths[] = {0, 1, 509, 510, 511, 512, 513, 1023, 16383, 16384, 16385, 32767};
+  const size_t mediaLengths[] = {0, 1, 4, 500, 511, 16384, 16385, 70000};
+  QbBuilder qb = Head();
+  const int questions = 48;
+  qb.I16(questions);
+  std::vector<int64_t> expected;
+  for (int i = 0; i < questions; ++i) {
+    expected.push_back(static_cast<int64_t>(qb.Size()));
+    qb.Str(std::string(textLengths[i % 12], 'q'));
+    qb.Media(PatternBytes(mediaLengths[i % 8], i)).U8(i % 3 == 0 ? 3 : 0);
+    qb.U8(static_cast<uint8_t>(i % 17));
+    for (int t = 0; t < i % 17; ++t) {
+      qb.Str(std::string(textLengths[(i + t) % 12] / 3, 'a')).U8(static_cast<uint8_t>(t));
+      if ((i + t) % 4 == 0) {
+        qb.Media(PatternBytes(mediaLengths[(i + t) % 8])).NoMedia();
+      } else {
+        qb.NoMedia().U8(2);
+      }
+    }
+  }
+  ASSERT_EQ(Open(qb.Bytes()), kFileOk);
+  ASSERT_EQ(run_.questionCount, questions);
+  for (int i = 0; i < questions; ++i) EXPECT_EQ(run_.questionOffsets[i], expected[i]) << i;
+  // The last question reads back whole from its offset.
+  SeekQuestion(run_, questions - 1);
+  PrepareQuestion(run_);
+  EXPECT_EQ(run_.items[0].text, std::string(textLengths[(questions - 1) % 12], 'q'));
+  EXPECT_EQ(run_.answerCount, (questions - 1) % 17);
+}
+
 TEST_F(OpenForRunTest, CapacitiesAreAcceptedInFull) {
   QbBuilder qb = Head();
   qb.I16(kMaxQuestions);
