@@ -1,7 +1,8 @@
 // Opening a test for a run must not depend on the size of its media: the walk seeks over them.
 // OpenTestForRun on 1024 questions of 16 variants, without media and with about 1 GiB of media
-// (sparse files, so building them is quick), reported with the ratio to the plain walk and the
-// bytes the walk read; and PrepareQuestion of a 16-variant question with pictures.
+// laid out three ways (sparse files, so building them is quick), reported with the ratio to the
+// walk without media and the bytes the walk read: these grow with the number of media blocks,
+// never with their size. And PrepareQuestion of a 16-variant question with pictures.
 
 #include <benchmark/benchmark.h>
 #include <fcntl.h>
@@ -68,9 +69,18 @@ class SparseQbWriter {
   std::string pending_;
 };
 
-// 1024 questions of 16 variants. Each of the question's `mediaItems` first items (the question
-// and then its variants) carries a picture of `mediaBytes` bytes.
-void WriteBigTest(const std::string& path, int mediaItems, uint32_t mediaBytes) {
+// 1024 questions of 16 variants. Every `questionStep`-th question carries a sound of `soundBytes`
+// bytes; each of the first `pictureItems` items of every question (the question, then its
+// variants) carries a picture of `pictureBytes` bytes.
+struct Layout {
+  const char* file;
+  int questionStep;
+  uint32_t soundBytes;
+  int pictureItems;
+  uint32_t pictureBytes;
+};
+
+void WriteBigTest(const std::string& path, const Layout& layout) {
   SparseQbWriter out(path);
   for (char c : std::string("QBv1.0")) out.U8(static_cast<uint8_t>(c));
   out.Str("Benchmark");
@@ -78,23 +88,26 @@ void WriteBigTest(const std::string& path, int mediaItems, uint32_t mediaBytes) 
   out.Str("");
   for (int16_t word : {0, 0, 0, 0, 0, 0, 0, 0}) out.I16(word);
   out.I16(kMaxQuestions);
-  for (int q = 0; q < kMaxQuestions; ++q) {
-    out.Str("Question number " + std::to_string(q) + " of the benchmark test?");
-    if (mediaItems > 0) {
-      out.Media(mediaBytes, "BM");
+  auto picture = [&](int item) {
+    if (item < layout.pictureItems) {
+      out.Media(layout.pictureBytes, "BM");
     } else {
       out.NoMedia();
     }
-    out.NoMedia();
+  };
+  for (int q = 0; q < kMaxQuestions; ++q) {
+    out.Str("Question number " + std::to_string(q) + " of the benchmark test?");
+    picture(0);
+    if (layout.questionStep > 0 && q % layout.questionStep == 0) {
+      out.Media(layout.soundBytes, "RIFF");
+    } else {
+      out.NoMedia();
+    }
     out.U8(kMaxAnswers);
     for (int t = 0; t < kMaxAnswers; ++t) {
       out.Str("Answer variant " + std::to_string(t));
       out.U8(t == 0 ? 100 : 0);
-      if (t + 1 < mediaItems) {
-        out.Media(mediaBytes, "BM");
-      } else {
-        out.NoMedia();
-      }
+      picture(t + 1);
       out.NoMedia();
     }
   }
@@ -157,25 +170,22 @@ BenchFolder& Folder() {
   return folder;
 }
 
-struct Layout {
-  const char* file;
-  int mediaItems;
-  uint32_t mediaBytes;
-};
-
-// No media; one 1 MiB picture per question; a 61 KiB picture on every item.
+// About 1 GiB of media in few large blocks, in one block per question, and in a block on
+// every item; and none at all.
 constexpr Layout kLayouts[] = {
-    {"plain.qb", 0, 0},
-    {"question_pictures.qb", 1, 1u << 20},
-    {"item_pictures.qb", 17, (1u << 30) / (kMaxQuestions * 17)},
+    {"plain.qb", 0, 0, 0, 0},
+    {"big_sounds.qb", 16, 16u << 20, 0, 0},
+    {"question_pictures.qb", 0, 0, 1, 1u << 20},
+    {"item_pictures.qb", 0, 0, 17, (1u << 30) / (kMaxQuestions * 17)},
 };
+constexpr int kLayoutCount = sizeof kLayouts / sizeof kLayouts[0];
 
 const std::string& TestFile(int layout) {
-  static std::string paths[3];
+  static std::string paths[kLayoutCount];
   std::string& path = paths[layout];
   if (path.empty()) {
     path = Folder().File(kLayouts[layout].file);
-    WriteBigTest(path, kLayouts[layout].mediaItems, kLayouts[layout].mediaBytes);
+    WriteBigTest(path, kLayouts[layout]);
   }
   return path;
 }
@@ -188,41 +198,39 @@ double OneOpenSeconds(vornet::TestRun& run) {
   return std::chrono::duration<double>(end - start).count();
 }
 
-// The plain walk's time, as the yardstick of the ratio: the median of many opens.
-double PlainOpenSeconds() {
-  static double seconds = [] {
-    BenchServices services;
-    vornet::TestRun run(services);
-    run.testFilePath = TestFile(0);
-    std::vector<double> times;
-    for (int i = 0; i < 201; ++i) times.push_back(OneOpenSeconds(run));
-    std::nth_element(times.begin(), times.begin() + 100, times.end());
-    return times[100];
-  }();
-  return seconds;
+double Median(std::vector<double> values) {
+  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+  return values[values.size() / 2];
 }
 
+// Each iteration opens the test of the layout and, as the yardstick of the ratio, the test
+// without media, so that both see the same load on the machine.
 void BM_OpenTestForRun(benchmark::State& state) {
   const int layout = static_cast<int>(state.range(0));
   BenchServices services;
   vornet::TestRun run(services);
   run.testFilePath = TestFile(layout);
-  const double plain = PlainOpenSeconds();
-  const int64_t readBefore = BytesRead();
+  vornet::TestRun plainRun(services);
+  plainRun.testFilePath = TestFile(0);
   std::vector<double> times;
+  std::vector<double> plainTimes;
+  int64_t bytesRead = 0;
   for (auto _ : state) {
+    const int64_t before = BytesRead();
     const double seconds = OneOpenSeconds(run);
+    bytesRead += BytesRead() - before;
     state.SetIterationTime(seconds);
     times.push_back(seconds);
+    plainTimes.push_back(OneOpenSeconds(plainRun));
   }
-  const int64_t readPerOpen = (BytesRead() - readBefore) / static_cast<int64_t>(times.size());
-  std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
+  state.SetLabel(kLayouts[layout].file);
   state.counters["file_MiB"] =
       static_cast<double>(std::filesystem::file_size(run.testFilePath)) / (1 << 20);
-  state.counters["read_KiB_per_open"] = static_cast<double>(readPerOpen) / 1024;
-  state.counters["ratio_to_plain"] = times[times.size() / 2] / plain;
+  state.counters["read_KiB_per_open"] =
+      static_cast<double>(bytesRead) / 1024 / static_cast<double>(times.size());
+  state.counters["ratio_to_plain"] = Median(times) / Median(plainTimes);
 }
-BENCHMARK(BM_OpenTestForRun)->Arg(0)->Arg(1)->Arg(2)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenTestForRun)->DenseRange(0, kLayoutCount - 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
 
 // One question of 16 variants, each with a 30 KiB picture, the question with one too; shuffled.
 void BM_PrepareQuestion(benchmark::State& state) {

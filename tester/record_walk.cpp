@@ -12,7 +12,7 @@ namespace {
 class WindowReader {
  public:
   WindowReader(int fd, int64_t size, int64_t position)
-      : fd_(fd), size_(size), position_(position) {}
+      : fd_(fd), size_(size), position_(position), runStart_(position), skipFrom_(position) {}
 
   int64_t Position() const { return position_; }
 
@@ -37,12 +37,14 @@ class WindowReader {
   }
   bool Skip(uint64_t count) {
     if (count > static_cast<uint64_t>(size_ - position_)) return false;
+    skipFrom_ = position_;
     position_ += static_cast<int64_t>(count);
     return true;
   }
 
  private:
-  // The first window after a seek; it doubles while the walk reads on sequentially.
+  // The window after a seek fits twice what was read between the last two seeks (media tend to
+  // come at a steady distance), at least kSmallWindow; it doubles while the walk reads on.
   static constexpr size_t kSmallWindow = 512;
 
   unsigned At(size_t offset) const {
@@ -56,8 +58,20 @@ class WindowReader {
       return true;
     }
     if (static_cast<int64_t>(count) > size_ - position_) return false;
-    const bool sequential = position_ >= windowStart_ && position_ <= windowEnd;
-    nextWindow_ = sequential ? std::min(nextWindow_ * 2, sizeof buffer_) : kSmallWindow;
+    // A short step past the window (a text that ran over its end) still counts as reading on;
+    // a longer jump is a seek over media.
+    const bool sequential = position_ >= windowStart_ &&
+                            position_ - windowEnd <= static_cast<int64_t>(nextWindow_);
+    if (sequential) {
+      nextWindow_ = std::min(nextWindow_ * 2, sizeof buffer_);
+    } else {
+      const int64_t lastRun = skipFrom_ - runStart_;
+      nextWindow_ = kSmallWindow;
+      while (nextWindow_ < sizeof buffer_ && static_cast<int64_t>(nextWindow_) < 2 * lastRun) {
+        nextWindow_ *= 2;
+      }
+      runStart_ = position_;
+    }
     const size_t want = static_cast<size_t>(
         std::min<int64_t>(std::max(nextWindow_, count), size_ - position_));
     size_t got = 0;
@@ -76,6 +90,8 @@ class WindowReader {
   int fd_;
   int64_t size_;
   int64_t position_;
+  int64_t runStart_;  // where the walk landed after the last seek
+  int64_t skipFrom_;  // where the last skip began
   int64_t windowStart_ = 0;
   size_t windowLength_ = 0;
   size_t nextWindow_ = kSmallWindow;
