@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "tester/record_walk.h"
+#include "tester/staged_file.h"
 
 namespace vornet {
 namespace {
@@ -68,7 +69,7 @@ Block ReadMediaBlock(BinaryReader& in, const std::string& path) {
   if (!in.ReadU32(length) || length > static_cast<uint64_t>(in.Remaining())) {
     return Block::kReadFailed;
   }
-  LockedFile out = LockedFile::CreateExclusive(path);
+  StagedFile out(path);
   bool writing = out.IsOpen();
   const bool created = writing;
   char buffer[kMediaCopyBufferSize];

@@ -2,6 +2,7 @@
 // requests made of the window.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "platform/locked_file.h"
 #include "tests/tester_engine/run_fixture.h"
@@ -157,6 +158,41 @@ TEST_F(RunFlowTest, MediaThatCannotBeUsedLeaveTheItemWithoutIt) {
   AnswerChosen(run_, 2);
   EXPECT_TRUE(std::filesystem::is_directory(dir_.File("1$q.wav")));
   EXPECT_NE(Log().find("\r----\r30%\r"), std::string::npos);
+}
+
+TEST_F(RunFlowTest, StagingNeverWritesThroughOtherKindsOfFiles) {
+  struct Case {
+    const char* what;
+    void (*make)(const std::string& path, const std::string& target);
+  } cases[] = {
+      {"symbolic link", [](const std::string& path, const std::string& target) {
+         std::filesystem::create_symlink(target, path);
+       }},
+      {"named pipe", [](const std::string& path, const std::string&) {
+         ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+       }},
+  };
+  QbBuilder qb;
+  qb.Header("T", "", "", {}).I16(1).Str("Q").Media("BMq").Media("RIFFq").U8(1);
+  qb.Str("A").U8(100).NoMedia().NoMedia();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    TempDir outside;
+    WriteFileBytes(outside.File("precious"), "keep");
+    for (const char* name : {"0$q.bmp", "1$q.wav"}) c.make(dir_.File(name), outside.File("precious"));
+    ASSERT_EQ(Open(qb.Bytes()), 0);
+    Start();
+    EXPECT_FALSE(run_.items[0].hasPicture);
+    EXPECT_TRUE(run_.items[0].soundFile.empty());
+    EXPECT_EQ(run_.items[1].text, "A");
+    EXPECT_EQ(ReadFileBytes(outside.File("precious")), "keep");
+    for (const char* name : {"0$q.bmp", "1$q.wav"}) {
+      EXPECT_TRUE(std::filesystem::is_symlink(dir_.File(name)) ||
+                  std::filesystem::is_fifo(dir_.File(name)));
+      std::filesystem::remove(dir_.File(name));
+    }
+    DropRun(run_);
+  }
 }
 
 TEST_F(RunFlowTest, SoundsAreDeletedWhereTheyWereStagedAfterTheFolderMoves) {
