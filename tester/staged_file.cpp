@@ -12,7 +12,7 @@ namespace vornet {
 
 StagedFile::StagedFile(const std::string& path) {
   const int fd =
-      ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+      ::open(path.c_str(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
   if (fd < 0) return;
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || ::flock(fd, LOCK_EX | LOCK_NB) != 0 ||
