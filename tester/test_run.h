@@ -5,13 +5,18 @@
 // generator, the wave player and the bitmap decoder through RunServices.
 //
 // A run, as the window drives it:
-//   DropRun(run); run.testFilePath = path;
-//   OpenTestForRun(run)   -> -1 "Нет доступа к файлу", -2 "Неверный формат файла"
-//   SeekQuestion(run, 0); description and candidate dialogs (run.testInfo)
-//   BeginReport(run, JoinCandidateName(...), birthYear)   -> false: the program ends
-//   StartRun(run)
-// then AnswerChosen(run, k) on a click on answer item k, and TimerTick(run) on every timer tick,
-// until the run finishes by itself (result message, then ResetRun).
+//   open command:  DropRun(run); run.testFilePath = path;
+//                  OpenTestForRun(run)  -> -1 "Нет доступа к файлу", -2 "Неверный формат файла"
+//                  SeekQuestion(run, 0); description dialog (run.testInfo), candidate dialog
+//                  BeginReport(run, JoinCandidateName(...), birthYear)  -> false: program ends
+//                  StartRun(run)
+//   click on answer item k (found from the items' bands):  AnswerChosen(run, k)
+//   every tick of the run timer:                            TimerTick(run)
+//   window destroyed:  CloseTestFile(run); StopAndClearSounds(run)
+// The run finishes by itself: it writes the end block, shows the result message through the
+// services, then resets. Between ticks the window draws from the public fields: items[0] and
+// items[1..answerCount], testSettings, testElapsed and questionElapsed for the time bars,
+// questionCount (0 means an empty page).
 
 #include <array>
 #include <cstdint>
