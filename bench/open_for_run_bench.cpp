@@ -230,7 +230,10 @@ void BM_OpenTestForRun(benchmark::State& state) {
       static_cast<double>(bytesRead) / 1024 / static_cast<double>(times.size());
   state.counters["ratio_to_plain"] = Median(times) / Median(plainTimes);
 }
-BENCHMARK(BM_OpenTestForRun)->DenseRange(0, kLayoutCount - 1)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OpenTestForRun)
+    ->DenseRange(0, kLayoutCount - 1)
+    ->UseManualTime()
+    ->Unit(benchmark::kMicrosecond);
 
 // One question of 16 variants, each with a 30 KiB picture, the question with one too; shuffled.
 void BM_PrepareQuestion(benchmark::State& state) {

@@ -60,8 +60,8 @@ class WindowReader {
     if (static_cast<int64_t>(count) > size_ - position_) return false;
     // A short step past the window (a text that ran over its end) still counts as reading on;
     // a longer jump is a seek over media.
-    const bool sequential = position_ >= windowStart_ &&
-                            position_ - windowEnd <= static_cast<int64_t>(nextWindow_);
+    const bool sequential =
+        position_ >= windowStart_ && position_ - windowEnd <= static_cast<int64_t>(nextWindow_);
     if (sequential) {
       nextWindow_ = std::min(nextWindow_ * 2, sizeof buffer_);
     } else {
@@ -72,8 +72,8 @@ class WindowReader {
       }
       runStart_ = position_;
     }
-    const size_t want = static_cast<size_t>(
-        std::min<int64_t>(std::max(nextWindow_, count), size_ - position_));
+    const size_t want =
+        static_cast<size_t>(std::min<int64_t>(std::max(nextWindow_, count), size_ - position_));
     size_t got = 0;
     while (got < want) {
       const ssize_t piece = ::pread(fd_, buffer_ + got, want - got,

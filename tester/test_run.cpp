@@ -107,8 +107,8 @@ void AnswerChosen(TestRun& run, int k) {
   run.scoreTotal += answer.accuracy;
   ++run.askedCount;
   run.questionElapsed = run.services.Now() - run.questionStart;
-  run.resultsLog.WriteAnswerRecord(run.askedCount, run.items[0].text, answer.text,
-                                   answer.accuracy, run.questionElapsed);
+  run.resultsLog.WriteAnswerRecord(run.askedCount, run.items[0].text, answer.text, answer.accuracy,
+                                   run.questionElapsed);
   NextQuestionOrFinish(run);
   run.services.RequestRelayout();
 }

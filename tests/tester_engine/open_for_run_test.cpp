@@ -47,8 +47,8 @@ std::vector<Damaged> DamagedFiles() {
   add("picture length cut short", Head().I16(1).Str("Q").U8(1).Raw("\x05\x00"));
   add("sound past the end", Head().I16(1).Str("Q").NoMedia().U8(1).U32(0xFFFFFFFFu).Raw("RI"));
   add("answer count missing", Head().I16(1).Str("Q").NoMedia().NoMedia());
-  add("17 answer variants", Head().I16(1).Str("Q").NoMedia().NoMedia().U8(17).Raw(
-                                std::string(17 * 5, '\0')));
+  add("17 answer variants",
+      Head().I16(1).Str("Q").NoMedia().NoMedia().U8(17).Raw(std::string(17 * 5, '\0')));
   add("negative answer text length",
       Head().I16(1).Str("Q").NoMedia().NoMedia().U8(1).I16(-1).Raw(std::string(8, '\0')));
   add("answer accuracy missing", Head().I16(1).Str("Q").NoMedia().NoMedia().U8(1).Str("A"));
@@ -114,10 +114,10 @@ TEST_F(OpenForRunTest, ReadsHeaderAndRecordsEveryQuestionOffset) {
   EXPECT_EQ(run_.testInfo.description, "D");
   EXPECT_EQ(run_.testInfo.editPassword, "pw");
   const TestSettings& s = run_.testSettings;
-  EXPECT_EQ(std::vector<int>({s.testTimeLimited, s.questionTimeLimited, s.testMinutes,
-                              s.questionMinutes, s.shuffleQuestions, s.shuffleAnswers,
-                              s.questionsToAsk, s.answersToOffer}),
-            std::vector<int>({1, 1, 5, 2, 0, 1, 7, 3}));
+  EXPECT_EQ(
+      std::vector<int>({s.testTimeLimited, s.questionTimeLimited, s.testMinutes, s.questionMinutes,
+                        s.shuffleQuestions, s.shuffleAnswers, s.questionsToAsk, s.answersToOffer}),
+      std::vector<int>({1, 1, 5, 2, 0, 1, 7, 3}));
   EXPECT_EQ(run_.questionCount, 3);
   EXPECT_EQ(run_.questionOffsets[0], static_cast<int64_t>(first));
   EXPECT_EQ(run_.questionOffsets[1], static_cast<int64_t>(second));

@@ -14,7 +14,7 @@ const std::string kDashes60(60, '-');
 
 class ResultsLogTest : public RunFixture {
  protected:
-  ScopedTimeZone zone_{"MSK-3"};  // three hours east of UTC, no daylight saving
+  ScopedTimeZone zone_{"MSK-3"};   // three hours east of UTC, no daylight saving
   const int64_t t0_ = 1052114707;  // Monday, May 05, 2003 09:05:07 in that zone
 
   // Two questions with the question limit on (1 minute).
@@ -102,8 +102,8 @@ TEST_F(ResultsLogTest, TwentyFiveHourTestWritesHoursModulo24AndFullMarksAs100) {
   services_.clock = t0_ + 25 * 3600 + 62;
   AnswerChosen(run_, 1);
   const std::string expected =
-      Lines({kDashes60, "N F P   2000", "T", "D", "Monday, May 05, 2003 09:05:07", "----",
-             "1 : Q", Ansi("A = 100%  01 часов 01 минут 02 секунд."), "----", "100%",
+      Lines({kDashes60, "N F P   2000", "T", "D", "Monday, May 05, 2003 09:05:07", "----", "1 : Q",
+             Ansi("A = 100%  01 часов 01 минут 02 секунд."), "----", "100%",
              Ansi("Тест длился 01 часов 01 минут 02 секунд.")});
   EXPECT_EQ(Log(), expected);
   ASSERT_EQ(services_.messages.size(), 1u);
@@ -133,8 +133,8 @@ TEST_F(ResultsLogTest, AbandonedRunLeavesItsReportWithoutEndBlock) {
   ASSERT_EQ(Open(PhysicsTest()), 0);
   Start();
   const std::string abandoned =
-      PhysicsHeader() + Lines({Ansi("1 : Сколько будет 2+2?"),
-                               Ansi("4 = 100%  00 часов 00 минут 00 секунд.")});
+      PhysicsHeader() +
+      Lines({Ansi("1 : Сколько будет 2+2?"), Ansi("4 = 100%  00 часов 00 минут 00 секунд.")});
   EXPECT_EQ(Log(), abandoned + PhysicsHeader());
 }
 

@@ -119,8 +119,8 @@ TEST_F(RunFlowTest, PictureAfterALongTextIsDecodedAndItsFileDeleted) {
   EXPECT_EQ(run_.items[1].soundFile, dir_.File("0$a.wav"));
   // A block of length 0 stages an empty sound file.
   EXPECT_EQ(run_.items[2].soundFile, dir_.File("1$a.wav"));
-  EXPECT_EQ(Files(), std::vector<std::string>({"0$a.wav", "1$a.wav", "1$q.wav", "Results.txt",
-                                               "test.qb"}));
+  EXPECT_EQ(Files(),
+            std::vector<std::string>({"0$a.wav", "1$a.wav", "1$q.wav", "Results.txt", "test.qb"}));
 
   // The next question has no media: nothing of the first one is left.
   const int stops = services_.stopSoundCalls;
@@ -165,12 +165,12 @@ TEST_F(RunFlowTest, StagingNeverWritesThroughOtherKindsOfFiles) {
     const char* what;
     void (*make)(const std::string& path, const std::string& target);
   } cases[] = {
-      {"symbolic link", [](const std::string& path, const std::string& target) {
+      {"symbolic link",
+       [](const std::string& path, const std::string& target) {
          std::filesystem::create_symlink(target, path);
        }},
-      {"named pipe", [](const std::string& path, const std::string&) {
-         ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
-       }},
+      {"named pipe", [](const std::string& path,
+                        const std::string&) { ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }},
   };
   QbBuilder qb;
   qb.Header("T", "", "", {}).I16(1).Str("Q").Media("BMq").Media("RIFFq").U8(1);
@@ -179,7 +179,8 @@ TEST_F(RunFlowTest, StagingNeverWritesThroughOtherKindsOfFiles) {
     SCOPED_TRACE(c.what);
     TempDir outside;
     WriteFileBytes(outside.File("precious"), "keep");
-    for (const char* name : {"0$q.bmp", "1$q.wav"}) c.make(dir_.File(name), outside.File("precious"));
+    for (const char* name : {"0$q.bmp", "1$q.wav"})
+      c.make(dir_.File(name), outside.File("precious"));
     ASSERT_EQ(Open(qb.Bytes()), 0);
     Start();
     EXPECT_FALSE(run_.items[0].hasPicture);
@@ -214,8 +215,10 @@ TEST_F(RunFlowTest, SoundsAreDeletedWhereTheyWereStagedAfterTheFolderMoves) {
 
 TEST_F(RunFlowTest, ClicksCountOnlyOnOfferedAnswersOfARunningTest) {
   QbBuilder qb;
-  qb.Header("T", "", "", {0, 1, 0, 1}).I16(2).PlainQuestion("Q0", {}).PlainQuestion(
-      "Q1", {{"A", 100}});
+  qb.Header("T", "", "", {0, 1, 0, 1})
+      .I16(2)
+      .PlainQuestion("Q0", {})
+      .PlainQuestion("Q1", {{"A", 100}});
   services_.clock = t0_;
   ASSERT_EQ(Open(qb.Bytes()), 0);
   // Loaded but not started: nothing counts.

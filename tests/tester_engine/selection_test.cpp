@@ -54,8 +54,8 @@ class SelectionTest : public RunFixture {
 TEST_F(SelectionTest, UnshuffledQuestionsAreAllAskedInFileOrder) {
   ASSERT_EQ(Open(TenQuestions(0, 3)), 0);
   Start();
-  EXPECT_EQ(AnswerAll(), std::vector<std::string>(
-                             {"Q0", "Q1", "Q2", "Q3", "Q4", "Q5", "Q6", "Q7", "Q8", "Q9"}));
+  EXPECT_EQ(AnswerAll(),
+            std::vector<std::string>({"Q0", "Q1", "Q2", "Q3", "Q4", "Q5", "Q6", "Q7", "Q8", "Q9"}));
   // (0 + 10 + ... + 90) / 10
   EXPECT_NE(Log().find("\r----\r45%\r"), std::string::npos);
 }
