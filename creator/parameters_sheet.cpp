@@ -1,0 +1,70 @@
+#include "creator/parameters_sheet.h"
+
+#include <wx/bookctrl.h>
+#include <wx/button.h>
+
+#include "creator/parameters_pages.h"
+
+namespace vornet {
+
+CProp::CProp(wxWindow* parent, const ParameterSheetFields& fields) {
+  Create(parent, wxID_ANY, wxString::FromUTF8("Параметры теста"));
+  CreateButtons(wxOK | wxCANCEL);
+  // The button labels are Russian whatever the user's locale, like those of the message boxes.
+  if (auto* ok = wxDynamicCast(FindWindow(wxID_OK), wxButton)) ok->SetLabel(wxString::FromUTF8("ОК"));
+  if (auto* cancel = wxDynamicCast(FindWindow(wxID_CANCEL), wxButton)) {
+    cancel->SetLabel(wxString::FromUTF8("Отмена"));
+  }
+
+  wxBookCtrlBase* book = GetBookCtrl();
+  namePage_ = new CProp1(book, fields.info);
+  otherPage_ = new CProp2(book, fields.other);
+  book->AddPage(namePage_, wxString::FromUTF8("Название"), true);
+  book->AddPage(otherPage_, wxString::FromUTF8("Другие"));
+  LayoutDialog();
+
+  book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGING, &CProp::OnPageChanging, this);
+  book->Bind(wxEVT_BOOKCTRL_PAGE_CHANGED, &CProp::OnPageChanged, this);
+  Bind(wxEVT_BUTTON, &CProp::OnOk, this, wxID_OK);
+}
+
+ParameterPage& CProp::ShownPage() {
+  const int shown = GetBookCtrl()->GetSelection();
+  return shown == 1 ? static_cast<ParameterPage&>(*otherPage_) : *namePage_;
+}
+
+bool CProp::AcceptOk() {
+  ParameterPage& shown = ShownPage();
+  if (!shown.LeavePage()) return false;
+  // The other page was checked when it was left (or still holds what the test gave it).
+  if (&shown != namePage_) namePage_->TransferDataFromWindow();
+  if (&shown != otherPage_) otherPage_->TransferDataFromWindow();
+  return true;
+}
+
+bool CProp::TurnToPage(size_t page) {
+  wxBookCtrlBase* book = GetBookCtrl();
+  if (static_cast<int>(page) == book->GetSelection()) return true;
+  if (!ShownPage().LeavePage()) return false;
+  book->ChangeSelection(page);
+  ShownPage().EnterPage();
+  return true;
+}
+
+ParameterSheetFields CProp::Fields() const {
+  return ParameterSheetFields{namePage_->Fields(), otherPage_->Fields()};
+}
+
+void CProp::OnPageChanging(wxBookCtrlEvent& event) {
+  if (event.GetOldSelection() != wxNOT_FOUND && !ShownPage().LeavePage()) event.Veto();
+}
+
+void CProp::OnPageChanged(wxBookCtrlEvent& event) {
+  if (event.GetSelection() != wxNOT_FOUND) ShownPage().EnterPage();
+}
+
+void CProp::OnOk(wxCommandEvent&) {
+  if (AcceptOk()) EndModal(wxID_OK);
+}
+
+}  // namespace vornet
