@@ -115,7 +115,8 @@ void CProp2::OnTimeLimitClicked(wxCommandEvent& event) {
   } else {
     TakeCheckBoxes();
   }
-  wxTextCtrl* minutes = event.GetEventObject() == testTimeLimited_ ? testMinutes_ : questionMinutes_;
+  wxTextCtrl* minutes =
+      event.GetEventObject() == testTimeLimited_ ? testMinutes_ : questionMinutes_;
   minutes->Enable(event.IsChecked());
 }
 

@@ -11,7 +11,9 @@ CProp::CProp(wxWindow* parent, const ParameterSheetFields& fields) {
   Create(parent, wxID_ANY, wxString::FromUTF8("Параметры теста"));
   CreateButtons(wxOK | wxCANCEL);
   // The button labels are Russian whatever the user's locale, like those of the message boxes.
-  if (auto* ok = wxDynamicCast(FindWindow(wxID_OK), wxButton)) ok->SetLabel(wxString::FromUTF8("ОК"));
+  if (auto* ok = wxDynamicCast(FindWindow(wxID_OK), wxButton)) {
+    ok->SetLabel(wxString::FromUTF8("ОК"));
+  }
   if (auto* cancel = wxDynamicCast(FindWindow(wxID_CANCEL), wxButton)) {
     cancel->SetLabel(wxString::FromUTF8("Отмена"));
   }

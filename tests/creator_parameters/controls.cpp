@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
-#include <wx/msgdlg.h>
-#include <wx/generic/msgdlgg.h>
+#include <wx/msgdlg.h>  // before the generic box, which builds on it
 #include <wx/textctrl.h>
+
+#include <wx/generic/msgdlgg.h>
 
 #include <stdexcept>
 

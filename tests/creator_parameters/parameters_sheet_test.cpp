@@ -168,8 +168,8 @@ TEST_F(ParametersSheet, NumbersOutOfRangeAreRefusedAndThePageStays) {
       // Leaving by a click on the other tab ...
       answers.ExpectMessage(c.message, "Ошибка");
       answers.ExpectMessage(c.message, "Ошибка");
-      wxBookCtrlEvent click(wxEVT_BOOKCTRL_PAGE_CHANGING, sheet.GetBookCtrl()->GetId(),
-                            kNamePage, kOtherPage);
+      wxBookCtrlEvent click(wxEVT_BOOKCTRL_PAGE_CHANGING, sheet.GetBookCtrl()->GetId(), kNamePage,
+                            kOtherPage);
       click.SetEventObject(sheet.GetBookCtrl());
       sheet.GetBookCtrl()->GetEventHandler()->ProcessEvent(click);
       EXPECT_FALSE(click.IsAllowed());

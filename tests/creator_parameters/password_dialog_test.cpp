@@ -62,7 +62,8 @@ TEST(EditPasswordCheck, ExitIsTheCancelButtonSoTheCloseBoxGivesUpToo) {
   EXPECT_EQ(prompt.GetDefaultItem(), ok);
   // Esc and the close box both press the cancel button, "Выход".
   std::vector<int> pressed;
-  prompt.Bind(wxEVT_BUTTON, [&pressed](wxCommandEvent& event) { pressed.push_back(event.GetId()); });
+  prompt.Bind(wxEVT_BUTTON,
+              [&pressed](wxCommandEvent& event) { pressed.push_back(event.GetId()); });
   prompt.Show();
   wxKeyEvent escape(wxEVT_CHAR_HOOK);
   escape.m_keyCode = WXK_ESCAPE;

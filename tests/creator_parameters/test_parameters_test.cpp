@@ -24,15 +24,13 @@ TEST(BringSettingsIntoRange, RaisesBothCountsToOneThenCutsQuestionsToTheTest) {
     int16_t ask, offer;
     int16_t askAfter, offerAfter;
   } cases[] = {
-      {0, 0, 0, 0, 1},      // an empty test asks no question but offers at least one answer
-      {12, 0, 0, 1, 1},
-      {12, 50, 3, 12, 3},
-      {3, -5, -2, 1, 1},
-      {12, 7, 16, 7, 16},
-      {12, 12, 20, 12, 20},  // no upper limit on the answers offered here
+      {0, 0, 0, 0, 1},  // an empty test asks no question but offers at least one answer
+      {12, 0, 0, 1, 1},   {12, 50, 3, 12, 3},   {3, -5, -2, 1, 1},
+      {12, 7, 16, 7, 16}, {12, 12, 20, 12, 20},  // no upper limit on the answers offered here
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(::testing::Message() << c.questionCount << " questions, " << c.ask << "/" << c.offer);
+    SCOPED_TRACE(::testing::Message()
+                 << c.questionCount << " questions, " << c.ask << "/" << c.offer);
     auto doc = DocumentWithQuestions(c.questionCount);
     doc->testSettings.questionsToAsk = c.ask;
     doc->testSettings.answersToOffer = c.offer;
@@ -68,13 +66,10 @@ TEST(SheetFields, StoreIntoTheDocumentWithQuestionsCutToTheTest) {
     int typed;
     int16_t stored;
   } cases[] = {
-      {12, 50, 12},
-      {12, 0, 0},  // no raise here: 0 stays until the sheet opens again
-      {12, 12, 12},
-      {12, 7, 7},
-      {12, 99999, 12},      // cut before narrowing, never wrapped round to a negative count
-      {1024, 40000, 1024},
-      {0, 3, 0},
+      {12, 50, 12},        {12, 0, 0},  // no raise here: 0 stays until the sheet opens again
+      {12, 12, 12},        {12, 7, 7},
+      {12, 99999, 12},  // cut before narrowing, never wrapped round to a negative count
+      {1024, 40000, 1024}, {0, 3, 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(::testing::Message() << c.typed << " of " << c.questionCount);
