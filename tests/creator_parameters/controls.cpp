@@ -2,10 +2,11 @@
 
 #include <gtest/gtest.h>
 #include <wx/checkbox.h>
-#include <wx/msgdlg.h>  // before the generic box, which builds on it
 #include <wx/textctrl.h>
-
+// clang-format off
+#include <wx/msgdlg.h>  // before the generic box, which builds on it
 #include <wx/generic/msgdlgg.h>
+// clang-format on
 
 #include <stdexcept>
 
