@@ -30,10 +30,11 @@ CProp::CProp(wxWindow* parent, const ParameterSheetFields& fields) {
   Bind(wxEVT_BUTTON, &CProp::OnOk, this, wxID_OK);
 }
 
-ParameterPage& CProp::ShownPage() {
-  const int shown = GetBookCtrl()->GetSelection();
-  return shown == 1 ? static_cast<ParameterPage&>(*otherPage_) : *namePage_;
+ParameterPage& CProp::Page(int index) {
+  return index == 1 ? static_cast<ParameterPage&>(*otherPage_) : *namePage_;
 }
+
+ParameterPage& CProp::ShownPage() { return Page(GetBookCtrl()->GetSelection()); }
 
 bool CProp::AcceptOk() {
   ParameterPage& shown = ShownPage();
@@ -57,12 +58,15 @@ ParameterSheetFields CProp::Fields() const {
   return ParameterSheetFields{namePage_->Fields(), otherPage_->Fields()};
 }
 
+// The event's own page numbers say which page is left and which is entered: the book's selection
+// is not to be trusted while a tab click is under way.
 void CProp::OnPageChanging(wxBookCtrlEvent& event) {
-  if (event.GetOldSelection() != wxNOT_FOUND && !ShownPage().LeavePage()) event.Veto();
+  const int leaving = event.GetOldSelection();
+  if (leaving != wxNOT_FOUND && !Page(leaving).LeavePage()) event.Veto();
 }
 
 void CProp::OnPageChanged(wxBookCtrlEvent& event) {
-  if (event.GetSelection() != wxNOT_FOUND) ShownPage().EnterPage();
+  if (event.GetSelection() != wxNOT_FOUND) Page(event.GetSelection()).EnterPage();
 }
 
 void CProp::OnOk(wxCommandEvent&) {

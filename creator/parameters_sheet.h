@@ -31,6 +31,7 @@ class CProp : public wxPropertySheetDialog {
   CProp2& OtherPage() { return *otherPage_; }
 
  private:
+  ParameterPage& Page(int index);
   ParameterPage& ShownPage();
   void OnPageChanging(wxBookCtrlEvent& event);
   void OnPageChanged(wxBookCtrlEvent& event);
