@@ -14,7 +14,7 @@ namespace {
 
 template <class Control>
 Control* Find(wxWindow* page, int id) {
-  auto* control = wxDynamicCast(page->FindWindow(id), Control);
+  auto* control = dynamic_cast<Control*>(page->FindWindow(id));
   wxASSERT_MSG(control != nullptr, "control missing from the page template");
   return control;
 }

@@ -11,10 +11,10 @@ CProp::CProp(wxWindow* parent, const ParameterSheetFields& fields) {
   Create(parent, wxID_ANY, wxString::FromUTF8("Параметры теста"));
   CreateButtons(wxOK | wxCANCEL);
   // The button labels are Russian whatever the user's locale, like those of the message boxes.
-  if (auto* ok = wxDynamicCast(FindWindow(wxID_OK), wxButton)) {
+  if (auto* ok = dynamic_cast<wxButton*>(FindWindow(wxID_OK))) {
     ok->SetLabel(wxString::FromUTF8("ОК"));
   }
-  if (auto* cancel = wxDynamicCast(FindWindow(wxID_CANCEL), wxButton)) {
+  if (auto* cancel = dynamic_cast<wxButton*>(FindWindow(wxID_CANCEL))) {
     cancel->SetLabel(wxString::FromUTF8("Отмена"));
   }
 

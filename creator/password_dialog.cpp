@@ -13,7 +13,7 @@ namespace vornet {
 CPasswordDlg::CPasswordDlg(wxWindow* parent) {
   LoadParameterTemplates();
   wxXmlResource::Get()->LoadDialog(this, parent, "CPasswordDlg");
-  field_ = wxDynamicCast(FindWindow(parameter_ids::kEnteredPassword), wxTextCtrl);
+  field_ = dynamic_cast<wxTextCtrl*>(FindWindow(parameter_ids::kEnteredPassword));
   wxASSERT_MSG(field_ != nullptr, "password field missing from the dialog template");
   field_->SetMaxLength(kMaxTextLength);
   TransferDataToWindow();

@@ -34,7 +34,7 @@ void OnMultiLineChanged(wxCommandEvent& event) {
 }
 
 wxTextCtrl* Field(wxWindow* window, int id) {
-  auto* field = wxDynamicCast(window->FindWindow(id), wxTextCtrl);
+  auto* field = dynamic_cast<wxTextCtrl*>(window->FindWindow(id));
   wxASSERT_MSG(field != nullptr, "text field missing from the dialog template");
   // Windows-1251 has one byte per character, so a character cap is the byte cap of a test text.
   if (field->IsMultiLine()) {

@@ -16,7 +16,7 @@ namespace {
 
 template <class Control>
 Control& Find(wxWindow& window, int id) {
-  auto* control = wxDynamicCast(window.FindWindow(id), Control);
+  auto* control = dynamic_cast<Control*>(window.FindWindow(id));
   if (control == nullptr) {
     ADD_FAILURE() << "no control " << id;
     throw std::runtime_error("missing control");

@@ -26,8 +26,8 @@ void ExpectWholeAndApart(wxWindow& window) {
     SCOPED_TRACE(label.utf8_string());
     const wxRect rect = control->GetRect();
     EXPECT_TRUE(area.Contains(rect)) << "outside the window";
-    if (wxDynamicCast(control, wxStaticBox)) continue;
-    if (wxDynamicCast(control, wxStaticText) || wxDynamicCast(control, wxCheckBox)) {
+    if (dynamic_cast<wxStaticBox*>(control)) continue;
+    if (dynamic_cast<wxStaticText*>(control) || dynamic_cast<wxCheckBox*>(control)) {
       const wxSize needed = control->GetBestSize();
       EXPECT_GE(rect.width, needed.x) << "label clipped";
       EXPECT_GE(rect.height, needed.y) << "label clipped";

@@ -25,8 +25,8 @@ TEST(NewTestDialog, OpensWithTheNameTestAndEverythingElseEmpty) {
   EXPECT_EQ(FieldText(dialog, ids::kDescription), "");
   EXPECT_EQ(FieldText(dialog, ids::kPassword), "");
   EXPECT_EQ(FieldText(dialog, ids::kConfirmation), "");
-  auto* ok = wxDynamicCast(dialog.FindWindow(wxID_OK), wxButton);
-  auto* cancel = wxDynamicCast(dialog.FindWindow(wxID_CANCEL), wxButton);
+  auto* ok = dynamic_cast<wxButton*>(dialog.FindWindow(wxID_OK));
+  auto* cancel = dynamic_cast<wxButton*>(dialog.FindWindow(wxID_CANCEL));
   ASSERT_NE(ok, nullptr);
   ASSERT_NE(cancel, nullptr);
   EXPECT_EQ(ok->GetLabel(), "OK");
@@ -98,7 +98,7 @@ TEST(NewTestDialog, FieldsTakeNoMoreThanATestFileCanHold) {
   const std::string full(kMaxTextLength, 'x');
   for (int id : {ids::kName, ids::kDescription, ids::kPassword, ids::kConfirmation}) {
     SCOPED_TRACE(id);
-    auto* field = wxDynamicCast(dialog.FindWindow(id), wxTextCtrl);
+    auto* field = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(id));
     ASSERT_NE(field, nullptr);
     TypeInto(dialog, id, full);
     EXPECT_EQ(FieldText(dialog, id).size(), kMaxTextLength);
@@ -110,7 +110,7 @@ TEST(NewTestDialog, FieldsTakeNoMoreThanATestFileCanHold) {
 
 TEST(NewTestDialog, ADescriptionAtTheCapLosesOnlyWhatWasJustTyped) {
   CNewTestDlg dialog(nullptr);
-  auto* field = wxDynamicCast(dialog.FindWindow(ids::kDescription), wxTextCtrl);
+  auto* field = dynamic_cast<wxTextCtrl*>(dialog.FindWindow(ids::kDescription));
   ASSERT_NE(field, nullptr);
   const std::string full = "head" + std::string(kMaxTextLength - 8, '-') + "tail";
   TypeInto(dialog, ids::kDescription, full);

@@ -54,10 +54,10 @@ TEST(EditPasswordCheck, ExitGivesUp) {
 
 TEST(EditPasswordCheck, ExitIsTheCancelButtonSoTheCloseBoxGivesUpToo) {
   CPasswordDlg prompt(nullptr);
-  auto* exit = wxDynamicCast(prompt.FindWindow(wxID_CANCEL), wxButton);
+  auto* exit = dynamic_cast<wxButton*>(prompt.FindWindow(wxID_CANCEL));
   ASSERT_NE(exit, nullptr);
   EXPECT_EQ(exit->GetLabel().utf8_string(), "Выход");
-  auto* ok = wxDynamicCast(prompt.FindWindow(wxID_OK), wxButton);
+  auto* ok = dynamic_cast<wxButton*>(prompt.FindWindow(wxID_OK));
   ASSERT_NE(ok, nullptr);
   EXPECT_EQ(prompt.GetDefaultItem(), ok);
   // Esc and the close box both press the cancel button, "Выход".
