@@ -36,6 +36,7 @@ int16_t ClampToInt16(int value) {
 
 void CTesterDlg::RenderPage(int width, int height) {
   ++renderCount_;
+  renderedSize_ = wxSize(width, height);
   wxMemoryDC& dc = backDc_;
   dc.SetPen(*wxWHITE_PEN);
   dc.SetBrush(*wxWHITE_BRUSH);
@@ -116,10 +117,12 @@ wxImage CTesterDlg::PageSnapshot() {
   return copy.ConvertToImage();
 }
 
+// Every change of the page is drawn when it happens (Redraw); a paint only copies the drawn page,
+// unless the window's size changed since.
 void CTesterDlg::OnPaint(wxPaintEvent&) {
   wxPaintDC dc(page_);
   const wxSize client = page_->GetClientSize();
-  RenderPage(client.GetWidth(), client.GetHeight());
+  if (client != renderedSize_) RenderPage(client.GetWidth(), client.GetHeight());
   CopyToWindow(dc);
 }
 
@@ -127,8 +130,8 @@ void CTesterDlg::Redraw() {
   const wxSize client = page_->GetClientSize();
   RenderPage(client.GetWidth(), client.GetHeight());
   if (page_->IsShownOnScreen()) {
-    wxClientDC dc(page_);
-    CopyToWindow(dc);
+    page_->Refresh(false);
+    page_->Update();  // copied to the screen now, not at the next idle time
   }
 }
 
@@ -136,8 +139,18 @@ void CTesterDlg::Relayout() {
   scrollPos_ = 0;
   Redraw();
   pageHeight_ = PageHeightFor(page_->GetClientSize().GetHeight());
-  // The bar hides itself while one page shows the whole content.
-  page_->SetScrollbar(wxVERTICAL, 0, std::max(pageHeight_, 0), contentHeight_);
+  SetPageScrollBar();
+}
+
+void CTesterDlg::SetPageScrollBar() {
+  scrollBar_->SetScrollbar(0, std::max(pageHeight_, 1), std::max(contentHeight_, 1),
+                           std::max(pageHeight_, 1));
+  const bool needed = contentHeight_ > pageHeight_;
+  if (needed != scrollBar_->IsShown()) {
+    // The page's width changes with the bar, and the size change lays the page out again.
+    scrollBar_->Show(needed);
+    scrollBar_->GetParent()->Layout();
+  }
 }
 
 void CTesterDlg::PointerMoved(int y) {
@@ -161,7 +174,7 @@ void CTesterDlg::LeftButtonReleased(int y) {
 void CTesterDlg::Scroll(ScrollCode code, int thumbPosition) {
   scrollPos_ =
       ScrollTarget(code, scrollPos_, thumbPosition, fontHeight_, pageHeight_, contentHeight_);
-  page_->SetScrollPos(wxVERTICAL, scrollPos_);
+  scrollBar_->SetThumbPosition(std::max(scrollPos_, 0));
   Redraw();
 }
 

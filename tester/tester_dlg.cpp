@@ -6,6 +6,8 @@
 #include <wx/fontdlg.h>
 #include <wx/iconbndl.h>
 #include <wx/menu.h>
+#include <wx/panel.h>
+#include <wx/sizer.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,10 +54,17 @@ CTesterDlg::CTesterDlg(TesterWindowOptions options)
   SetIcons(ProgramIcons());
   BuildMenu();
 
-  page_ = new wxWindow(this, wxID_ANY, wxDefaultPosition, wxDefaultSize,
-                       wxVSCROLL | wxFULL_REPAINT_ON_RESIZE);
+  // The page and its own scroll bar beside it, which only shows while it is needed.
+  auto* client = new wxPanel(this);
+  page_ = new wxWindow(client, wxID_ANY, wxDefaultPosition, wxDefaultSize,
+                       wxFULL_REPAINT_ON_RESIZE | wxWANTS_CHARS);
   page_->SetBackgroundStyle(wxBG_STYLE_PAINT);
-  page_->SetBackgroundColour(*wxWHITE);
+  scrollBar_ = new wxScrollBar(client, wxID_ANY, wxDefaultPosition, wxDefaultSize, wxSB_VERTICAL);
+  scrollBar_->Hide();
+  auto* row = new wxBoxSizer(wxHORIZONTAL);
+  row->Add(page_, 1, wxEXPAND);
+  row->Add(scrollBar_, 0, wxEXPAND);
+  client->SetSizer(row);
 
   // The page is drawn at any size up to the screen's without a new bitmap.
   backBuffer_ = wxBitmap(wxGetDisplaySize());
@@ -118,10 +127,13 @@ void CTesterDlg::BindEvents() {
     event.Skip();
     Relayout();
   });
-  page_->Bind(wxEVT_MOTION, [this](wxMouseEvent& event) {
-    event.Skip();
-    PointerMoved(event.GetY());
-  });
+  // Entering the page is a move too: the pointer may jump in without moving inside.
+  for (const auto& type : {wxEVT_MOTION, wxEVT_ENTER_WINDOW}) {
+    page_->Bind(type, [this](wxMouseEvent& event) {
+      event.Skip();
+      PointerMoved(event.GetY());
+    });
+  }
   page_->Bind(wxEVT_LEFT_UP, [this](wxMouseEvent& event) {
     event.Skip();
     LeftButtonReleased(event.GetY());
@@ -129,19 +141,19 @@ void CTesterDlg::BindEvents() {
   page_->Bind(wxEVT_MOUSEWHEEL, [this](wxMouseEvent& event) {
     if (event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL) WheelTurned(event.GetWheelRotation());
   });
-  const std::pair<wxEventTypeTag<wxScrollWinEvent>, ScrollCode> scrollEvents[] = {
-      {wxEVT_SCROLLWIN_LINEUP, ScrollCode::LineUp},
-      {wxEVT_SCROLLWIN_LINEDOWN, ScrollCode::LineDown},
-      {wxEVT_SCROLLWIN_PAGEUP, ScrollCode::PageUp},
-      {wxEVT_SCROLLWIN_PAGEDOWN, ScrollCode::PageDown},
-      {wxEVT_SCROLLWIN_THUMBTRACK, ScrollCode::Thumb},
-      {wxEVT_SCROLLWIN_THUMBRELEASE, ScrollCode::Thumb},
-      {wxEVT_SCROLLWIN_TOP, ScrollCode::Other},
-      {wxEVT_SCROLLWIN_BOTTOM, ScrollCode::Other},
+  const std::pair<wxEventTypeTag<wxScrollEvent>, ScrollCode> scrollEvents[] = {
+      {wxEVT_SCROLL_LINEUP, ScrollCode::LineUp},
+      {wxEVT_SCROLL_LINEDOWN, ScrollCode::LineDown},
+      {wxEVT_SCROLL_PAGEUP, ScrollCode::PageUp},
+      {wxEVT_SCROLL_PAGEDOWN, ScrollCode::PageDown},
+      {wxEVT_SCROLL_THUMBTRACK, ScrollCode::Thumb},
+      {wxEVT_SCROLL_THUMBRELEASE, ScrollCode::Thumb},
+      {wxEVT_SCROLL_TOP, ScrollCode::Other},
+      {wxEVT_SCROLL_BOTTOM, ScrollCode::Other},
   };
   for (const auto& [type, code] : scrollEvents) {
-    page_->Bind(type, [this, code = code](wxScrollWinEvent& event) {
-      if (event.GetOrientation() == wxVERTICAL) Scroll(code, event.GetPosition());
+    scrollBar_->Bind(type, [this, code = code](wxScrollEvent& event) {
+      Scroll(code, event.GetPosition());
     });
   }
 }

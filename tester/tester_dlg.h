@@ -9,6 +9,7 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/frame.h>
+#include <wx/scrolbar.h>
 #include <wx/timer.h>
 
 #include <cstdint>
@@ -60,6 +61,7 @@ class CTesterDlg : public wxFrame {
 
   TestRun& Run() { return run_; }
   wxWindow* Page() const { return page_; }
+  wxScrollBar* PageScrollBar() const { return scrollBar_; }
   // A copy of the client-sized part of the off-screen page, as last drawn.
   wxImage PageSnapshot();
   const PageLayout& Layout() const { return layout_; }
@@ -82,6 +84,9 @@ class CTesterDlg : public wxFrame {
   void OnClose(wxCloseEvent& event);
   void OnPaint(wxPaintEvent& event);
   void CopyToWindow(wxDC& target);
+  // Sets the scroll bar to the page's height, showing it only while the page is taller than the
+  // window.
+  void SetPageScrollBar();
   // The open chain for a chosen file; false when the candidate asked for another file.
   bool OpenChosenFile(std::string path);
   void ForgetHover();
@@ -91,8 +96,10 @@ class CTesterDlg : public wxFrame {
   WindowServices services_;
   TestRun run_;
 
-  wxWindow* page_ = nullptr;  // the self-drawn client area with the vertical scroll bar
+  wxWindow* page_ = nullptr;  // the self-drawn client area
+  wxScrollBar* scrollBar_ = nullptr;
   wxBitmap backBuffer_;
+  wxSize renderedSize_;  // the client size the off-screen page was last drawn for
   wxMemoryDC backDc_;
   wxTimer runTimer_;
   HelpBook help_;

@@ -30,8 +30,14 @@ inline std::string WaveBytes(int sampleCount, int16_t value) {
   return out;
 }
 
-// A bottom-up 24-bit bitmap of width × height pixels, all of the colour (r, g, b).
-inline std::string BitmapBytes(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
+struct Rgb {
+  uint8_t r, g, b;
+};
+
+// A bottom-up 24-bit bitmap of width × height pixels whose colours `pixel(x, y)` gives (y from
+// the top).
+template <typename PixelFunction>
+std::string BitmapBytesOf(int width, int height, PixelFunction pixel) {
   const int rowSize = (width * 3 + 3) / 4 * 4;
   const uint32_t imageSize = static_cast<uint32_t>(rowSize * height);
   std::string out = "BM";
@@ -49,17 +55,23 @@ inline std::string BitmapBytes(int width, int height, uint8_t r, uint8_t g, uint
   PutLE(out, 2835, 4);
   PutLE(out, 0, 4);
   PutLE(out, 0, 4);
-  for (int y = 0; y < height; ++y) {
+  for (int y = height - 1; y >= 0; --y) {
     std::string row;
     for (int x = 0; x < width; ++x) {
-      row += static_cast<char>(b);
-      row += static_cast<char>(g);
-      row += static_cast<char>(r);
+      const Rgb colour = pixel(x, y);
+      row += static_cast<char>(colour.b);
+      row += static_cast<char>(colour.g);
+      row += static_cast<char>(colour.r);
     }
     row.resize(static_cast<size_t>(rowSize), '\0');
     out += row;
   }
   return out;
+}
+
+// A bitmap of one colour.
+inline std::string BitmapBytes(int width, int height, uint8_t r, uint8_t g, uint8_t b) {
+  return BitmapBytesOf(width, height, [=](int, int) { return Rgb{r, g, b}; });
 }
 
 }  // namespace vornet::testing

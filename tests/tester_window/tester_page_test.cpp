@@ -113,8 +113,10 @@ TEST_F(TesterPageTest, AClickInsideAnAnswerBandAnswersIt) {
 TEST_F(TesterPageTest, ScrollingMovesTheBandsAndClicksStillHitTheRightAnswer) {
   StartLongTest();
   ASSERT_GT(window->ContentHeight(), 2 * window->PageHeight());
-  EXPECT_EQ(window->Page()->GetScrollRange(wxVERTICAL), window->ContentHeight());
-  EXPECT_EQ(window->Page()->GetScrollThumb(wxVERTICAL), window->PageHeight());
+  const wxScrollBar* bar = window->PageScrollBar();
+  EXPECT_TRUE(bar->IsShown());
+  EXPECT_EQ(bar->GetRange(), window->ContentHeight());
+  EXPECT_EQ(bar->GetThumbSize(), window->PageHeight());
   const PageLayout top = window->Layout();
 
   window->Scroll(ScrollCode::LineDown);
@@ -122,7 +124,7 @@ TEST_F(TesterPageTest, ScrollingMovesTheBandsAndClicksStillHitTheRightAnswer) {
   window->Scroll(ScrollCode::PageDown);
   const int scrolled = window->FontHeight() + window->PageHeight();
   EXPECT_EQ(window->ScrollPos(), scrolled);
-  EXPECT_EQ(window->Page()->GetScrollPos(wxVERTICAL), scrolled);
+  EXPECT_EQ(bar->GetThumbPosition(), scrolled);
   EXPECT_EQ(window->Layout().items[12].bandTop, top.items[12].bandTop - scrolled);
   EXPECT_EQ(window->Run().items[12].bandTop, top.items[12].bandTop - scrolled);
 
@@ -135,8 +137,15 @@ TEST_F(TesterPageTest, ScrollingMovesTheBandsAndClicksStillHitTheRightAnswer) {
 TEST_F(TesterPageTest, PageDownStopsAtTheLastPageAndTheWheelMovesOneLine) {
   StartLongTest();
   const int last = window->ContentHeight() - window->PageHeight();
-  for (int k = 0; k < 10; ++k) window->Scroll(ScrollCode::PageDown);
+  // Page down through the scroll bar, as its arrow and trough send it.
+  wxScrollBar* bar = window->PageScrollBar();
+  for (int k = 0; k < 10; ++k) {
+    wxScrollEvent pageDown(wxEVT_SCROLL_PAGEDOWN, bar->GetId(), 0, wxVERTICAL);
+    pageDown.SetEventObject(bar);
+    bar->ProcessWindowEvent(pageDown);
+  }
   EXPECT_EQ(window->ScrollPos(), last);
+  EXPECT_EQ(bar->GetThumbPosition(), last);
   window->WheelTurned(360);  // away from the user: one line up, whatever the delta
   EXPECT_EQ(window->ScrollPos(), last - window->FontHeight());
   window->WheelTurned(-120);
@@ -154,7 +163,7 @@ TEST_F(TesterPageTest, AShortPageDoesNotScroll) {
   window->WheelTurned(-120);
   EXPECT_EQ(window->ScrollPos(), 0);
   EXPECT_EQ(window->RenderCount(), renders);
-  EXPECT_GE(window->Page()->GetScrollThumb(wxVERTICAL), window->Page()->GetScrollRange(wxVERTICAL));
+  EXPECT_FALSE(window->PageScrollBar()->IsShown());
 }
 
 TEST_F(TesterPageTest, ResizingReturnsThePageToTheTop) {
