@@ -71,6 +71,36 @@ class TesterEndToEnd : public ::testing::Test {
     return window.y;
   }
 
+  // F3, the file typed into the chooser, "Продолжить", and the candidate's data.
+  void OpenAndIdentify(const std::string& testFile) {
+    x.Key("F3");
+    ASSERT_TRUE(x.WaitForWindow("Открыть", 10s));
+    x.Key("ctrl+l");
+    x.Type(testFile);
+    x.Key("Return");
+    const auto description = x.WaitForWindow("Описание теста", 10s);
+    ASSERT_TRUE(description);
+    Shot(*description, "description-dialog");
+    x.Key("Return");  // "Продолжить"
+
+    const auto candidate = x.WaitForWindow("Ваши данные", 10s);
+    ASSERT_TRUE(candidate);
+    x.Key("Escape");  // no way out
+    std::this_thread::sleep_for(500ms);
+    ASSERT_TRUE(x.HasWindow("Ваши данные"));
+    x.Type("Иванов");
+    x.Key("Tab");
+    x.Type("Петр");
+    x.Key("Tab");
+    x.Type("Сергеевич");
+    x.Key("Tab");
+    x.Type("1985");
+    Shot(*candidate, "candidate-dialog");
+    x.Key("Tab");
+    x.Key("Return");  // "Начать..."
+    ASSERT_TRUE(x.WaitUntilGone("Ваши данные", 10s)) << "the candidate dialog refused the data";
+  }
+
   TempDir dir;
   XSession x;
 };
@@ -97,34 +127,8 @@ TEST_F(TesterEndToEnd, ACandidateTakesATestFromStartToEnd) {
   EXPECT_EQ(x.Windows().size(), windowsBefore);
   EXPECT_FALSE(tester.WaitForExit(0ms));
 
-  x.Key("F3");
-  const auto chooser = x.WaitForWindow("Открыть", 10s);
-  ASSERT_TRUE(chooser);
-  x.Key("ctrl+l");
-  x.Type(testFile);
-  x.Key("Return");
-
-  const auto description = x.WaitForWindow("Описание теста", 10s);
-  ASSERT_TRUE(description);
-  Shot(*description, "description-dialog");
-  x.Key("Return");  // "Продолжить"
-
-  const auto candidate = x.WaitForWindow("Ваши данные", 10s);
-  ASSERT_TRUE(candidate);
-  x.Key("Escape");  // no way out
-  std::this_thread::sleep_for(500ms);
-  ASSERT_TRUE(x.HasWindow("Ваши данные"));
-  x.Type("Иванов");
-  x.Key("Tab");
-  x.Type("Петр");
-  x.Key("Tab");
-  x.Type("Сергеевич");
-  x.Key("Tab");
-  x.Type("1985");
-  Shot(*candidate, "candidate-dialog");
-  x.Key("Tab");
-  x.Key("Return");  // "Начать..."
-  ASSERT_TRUE(x.WaitUntilGone("Ваши данные", 10s)) << "the candidate dialog refused the data";
+  OpenAndIdentify(testFile);
+  if (HasFatalFailure()) return;
 
   const WindowGeometry window = x.Geometry(*main);
   const int top = PageTop(window);
@@ -172,6 +176,25 @@ TEST_F(TesterEndToEnd, ACandidateTakesATestFromStartToEnd) {
   for (const char* name : {"1$q.wav", "0$a.wav", "1$a.wav"}) {
     EXPECT_FALSE(FileExists(folder + "/" + name)) << name;
   }
+}
+
+TEST_F(TesterEndToEnd, AResultsLogThatCannotBeOpenedEndsTheProgramWithExitCodeZero) {
+  ASSERT_TRUE(x.Ready()) << "no Xvfb or openbox";
+  const std::string testFile = dir.File("physics.qb");
+  WriteFileBytes(testFile, PhysicsTest());
+  // A folder stands where the log should be written.
+  ASSERT_EQ(std::system(("mkdir " + ShellQuote(dir.File("Results.txt"))).c_str()), 0);
+
+  ChildProcess tester({VORNET_TESTER_PATH}, dir.Path(), dir.File("tester.log"));
+  const auto main = x.WaitForWindow("Vornet - Tester", 20s);
+  ASSERT_TRUE(main);
+  x.Activate(*main);
+  OpenAndIdentify(testFile);
+  if (HasFatalFailure()) return;
+  ASSERT_TRUE(x.WaitForWindow("Ошибка", 10s));
+  EXPECT_FALSE(tester.WaitForExit(500ms));  // the message waits for the candidate
+  x.Key("Return");
+  EXPECT_EQ(tester.WaitForExit(10s), 0);
 }
 
 }  // namespace

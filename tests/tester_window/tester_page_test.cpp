@@ -194,6 +194,16 @@ TEST_F(TesterPageTest, TheFontChooserSetsFaceAndHeightAndReturnsToTheTop) {
   EXPECT_GT(window->RenderCount(), renders);
 }
 
+TEST_F(TesterPageTest, ConfirmingTheStartingFontKeepsItsHeight) {
+  answers->Expect<wxFontDialog>(std::function<int(wxFontDialog&)>([](wxFontDialog& chooser) {
+    chooser.GetFontData().SetChosenFont(chooser.GetFontData().GetInitialFont());
+    return static_cast<int>(wxID_OK);
+  }));
+  window->ChooseFont();
+  EXPECT_EQ(window->FontFace(), "Arial");
+  EXPECT_NEAR(window->FontHeight(), 29, 1);
+}
+
 TEST_F(TesterPageTest, ACancelledFontChooserKeepsTheFontButStillReturnsToTheTop) {
   StartLongTest();
   window->Scroll(ScrollCode::PageDown);
