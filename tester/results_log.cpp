@@ -6,7 +6,6 @@
 namespace vornet {
 namespace {
 
-
 std::string Ansi(const char* utf8) { return Utf8ToCp1251(utf8); }
 
 }  // namespace

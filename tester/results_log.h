@@ -41,8 +41,8 @@ class ResultsLog {
   void WriteHeader(const std::string& candidateName, int birthYear, const TestInfo& testInfo,
                    const std::tm& localStart);
   // A question answered with a variant: "n : question", "answer = accuracy%  duration".
-  void WriteAnswerRecord(int number, const std::string& questionText,
-                         const std::string& answerText, int accuracy, int64_t elapsedSeconds);
+  void WriteAnswerRecord(int number, const std::string& questionText, const std::string& answerText,
+                         int accuracy, int64_t elapsedSeconds);
   // A question skipped when its own time ran out.
   void WriteSkippedRecord(int number, const std::string& questionText, int64_t elapsedSeconds);
   // The line that stands for the question on the page when the test time ran out.

@@ -5,13 +5,18 @@
 // generator, the wave player and the bitmap decoder through RunServices.
 //
 // A run, as the window drives it:
-//   DropRun(run); run.testFilePath = path;
-//   OpenTestForRun(run)   -> -1 "Нет доступа к файлу", -2 "Неверный формат файла"
-//   SeekQuestion(run, 0); description and candidate dialogs (run.testInfo)
-//   BeginReport(run, JoinCandidateName(...), birthYear)   -> false: the program ends
-//   StartRun(run)
-// then AnswerChosen(run, k) on a click on answer item k, and TimerTick(run) on every timer tick,
-// until the run finishes by itself (result message, then ResetRun).
+//   open command:  DropRun(run); run.testFilePath = path;
+//                  OpenTestForRun(run)  -> -1 "Нет доступа к файлу", -2 "Неверный формат файла"
+//                  SeekQuestion(run, 0); description dialog (run.testInfo), candidate dialog
+//                  BeginReport(run, JoinCandidateName(...), birthYear)  -> false: program ends
+//                  StartRun(run)
+//   click on answer item k (found from the items' bands):  AnswerChosen(run, k)
+//   every tick of the run timer:                            TimerTick(run)
+//   window destroyed:  CloseTestFile(run); StopAndClearSounds(run)
+// The run finishes by itself: it writes the end block, shows the result message through the
+// services, then resets. Between ticks the window draws from the public fields: items[0] and
+// items[1..answerCount], testSettings, testElapsed and questionElapsed for the time bars,
+// questionCount (0 means an empty page).
 
 #include <array>
 #include <cstdint>
@@ -21,25 +26,11 @@
 #include "model/binary_reader.h"
 #include "model/test_document.h"
 #include "platform/locked_file.h"
+#include "tester/page_item.h"
 #include "tester/results_log.h"
 #include "tester/run_services.h"
 
 namespace vornet {
-
-// One item of the page: item 0 is the question, items 1..16 the answer slots 0..15.
-struct PageItem {
-  std::string text;  // Windows-1251 bytes
-  bool hasPicture = false;
-  std::shared_ptr<DecodedPicture> picture;  // set exactly when hasPicture
-  // Path of the item's staged sound file in the folder where it was staged; empty for none.
-  std::string soundFile;
-  uint8_t accuracy = 0;  // answer items only, 0..100
-  // Client y coordinates of the item's text, written and read by the window.
-  int16_t bandTop = 0;
-  int16_t bandBottom = 0;
-};
-
-constexpr int kPageItemCount = kMaxAnswers + 1;
 
 // Staged file names of the tester, in the working folder.
 constexpr char kQuestionPictureName[] = "0$q.bmp";
