@@ -227,9 +227,13 @@ TEST_F(TesterPageTest, TimeBarsShrinkWithEveryTick) {
   const int w = client.GetWidth();
   const int h = client.GetHeight();
   const wxColour blue(0, 0, 255);
+  // Where the blue bar along row y of the page ends.
   auto barEnd = [&](int y) {
+    const wxImage page = window->PageSnapshot();
     int x = 0;
-    while (x < w && PixelAt(x, y) == blue) ++x;
+    while (x < w && wxColour(page.GetRed(x, y), page.GetGreen(x, y), page.GetBlue(x, y)) == blue) {
+      ++x;
+    }
     return x;
   };
   EXPECT_EQ(barEnd(h - 2), w);  // test bar, full
