@@ -23,12 +23,11 @@ CCandidateDlg::CCandidateDlg(wxWindow* parent) {
   SetEscapeId(wxID_NONE);
   Field(tester_ids::kBirthYear)->SetValidator(IntegerValidator(&data_.birthYear));
   Bind(wxEVT_CLOSE_WINDOW, &CCandidateDlg::OnClose, this);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { Confirm(); }, wxID_OK);
 }
 
-wxTextCtrl* CCandidateDlg::Field(int id) const {
-  return wxDynamicCast(FindWindow(id), wxTextCtrl);
-}
+wxTextCtrl* CCandidateDlg::Field(int id) const { return wxDynamicCast(FindWindow(id), wxTextCtrl); }
 
 bool CCandidateDlg::Confirm() {
   data_.surname = ToAnsi(Field(tester_ids::kSurname)->GetValue());

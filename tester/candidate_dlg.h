@@ -12,7 +12,7 @@ class wxTextCtrl;
 namespace vornet {
 
 struct CandidateData {
-  std::string surname;     // Windows-1251 bytes
+  std::string surname;  // Windows-1251 bytes
   std::string firstName;
   std::string patronymic;
   int birthYear = 0;

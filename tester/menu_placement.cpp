@@ -10,8 +10,8 @@ void PlaceMenuAtRightEnd(wxMenu* menu) {
   // GTK 3 still honours a right-justified menu bar item. Its headers are not needed for one
   // call: the function is looked up in the toolkit already loaded by wxWidgets.
   using SetRightJustified = void (*)(void* menuItem, int rightJustified);
-  static const auto setRightJustified = reinterpret_cast<SetRightJustified>(
-      dlsym(RTLD_DEFAULT, "gtk_menu_item_set_right_justified"));
+  static const auto setRightJustified =
+      reinterpret_cast<SetRightJustified>(dlsym(RTLD_DEFAULT, "gtk_menu_item_set_right_justified"));
   if (menu != nullptr && menu->m_owner != nullptr && setRightJustified != nullptr) {
     setRightJustified(menu->m_owner, 1);
   }

@@ -101,23 +101,34 @@ int ItemAt(const std::vector<PlacedItem>& items, int first, int last, int y) {
 std::optional<int> TimeBarLength(int minutes, int64_t elapsedSeconds, int clientWidth) {
   if (minutes == 0) return std::nullopt;
   const double limit = 60.0 * minutes;
-  const double length = std::trunc((limit - static_cast<double>(elapsedSeconds)) / limit *
-                                   clientWidth);
+  const double length =
+      std::trunc((limit - static_cast<double>(elapsedSeconds)) / limit * clientWidth);
   return static_cast<int>(std::clamp(length, 0.0, static_cast<double>(std::max(clientWidth, 0))));
 }
 
 int PageHeightFor(int clientHeight) { return clientHeight - 20; }
 
-int ScrollTarget(ScrollCode code, int scrollPos, int thumbPosition, int fontHeight,
-                 int pageHeight, int contentHeight) {
+int ScrollTarget(ScrollCode code, int scrollPos, int thumbPosition, int fontHeight, int pageHeight,
+                 int contentHeight) {
   int target = scrollPos;
   switch (code) {
-    case ScrollCode::LineUp: target = scrollPos - fontHeight; break;
-    case ScrollCode::LineDown: target = scrollPos + fontHeight; break;
-    case ScrollCode::PageUp: target = scrollPos - pageHeight; break;
-    case ScrollCode::PageDown: target = scrollPos + pageHeight; break;
-    case ScrollCode::Thumb: target = thumbPosition; break;
-    case ScrollCode::Other: break;
+    case ScrollCode::LineUp:
+      target = scrollPos - fontHeight;
+      break;
+    case ScrollCode::LineDown:
+      target = scrollPos + fontHeight;
+      break;
+    case ScrollCode::PageUp:
+      target = scrollPos - pageHeight;
+      break;
+    case ScrollCode::PageDown:
+      target = scrollPos + pageHeight;
+      break;
+    case ScrollCode::Thumb:
+      target = thumbPosition;
+      break;
+    case ScrollCode::Other:
+      break;
   }
   if (target < 0) target = 0;
   if (target > contentHeight - pageHeight) target = contentHeight - pageHeight;

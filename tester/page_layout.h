@@ -80,8 +80,8 @@ int PageHeightFor(int clientHeight);
 enum class ScrollCode { LineUp, LineDown, PageUp, PageDown, Thumb, Other };
 
 // The scroll position after a scroll request, clamped first to 0 and then to the last page.
-int ScrollTarget(ScrollCode code, int scrollPos, int thumbPosition, int fontHeight,
-                 int pageHeight, int contentHeight);
+int ScrollTarget(ScrollCode code, int scrollPos, int thumbPosition, int fontHeight, int pageHeight,
+                 int contentHeight);
 
 // What a wheel message does: no scrolling at all while the page fits the window; otherwise one
 // line down for a turn towards the user and one line up for anything else, whatever the delta.

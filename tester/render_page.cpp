@@ -28,9 +28,7 @@ wxFont PageFont(const wxString& face, int height, bool underlined) {
                     .Underlined(underlined));
 }
 
-int16_t ClampToInt16(int value) {
-  return static_cast<int16_t>(std::clamp(value, -32768, 32767));
-}
+int16_t ClampToInt16(int value) { return static_cast<int16_t>(std::clamp(value, -32768, 32767)); }
 
 }  // namespace
 
@@ -50,8 +48,7 @@ void CTesterDlg::RenderPage(int width, int height) {
   if (HasTimeLimit(settings)) {
     const auto testBar = TimeBarLength(settings.testMinutes, run_.testElapsed, width);
     if (testBar && *testBar > 0) dc.DrawRectangle(0, height - 3, *testBar, 3);
-    const auto questionBar =
-        TimeBarLength(settings.questionMinutes, run_.questionElapsed, width);
+    const auto questionBar = TimeBarLength(settings.questionMinutes, run_.questionElapsed, width);
     if (questionBar && *questionBar > 0) dc.DrawRectangle(0, height - 7, *questionBar, 3);
   }
 
@@ -71,8 +68,7 @@ void CTesterDlg::RenderPage(int width, int height) {
     contents.push_back(content);
   }
   DcTextMeasurer measurer(dc);
-  layout_ = LayOutPage(contents, width, fontHeight_, scrollPos_, run_.questionCount != 0,
-                       measurer);
+  layout_ = LayOutPage(contents, width, fontHeight_, scrollPos_, run_.questionCount != 0, measurer);
 
   for (int k = 0; k <= run_.answerCount; ++k) {
     PageItem& item = run_.items[k];

@@ -4,9 +4,9 @@
 #include <wx/utils.h>
 #include <wx/xrc/xmlres.h>
 
+#include "resources/icons/tester.xpm"
 #include "tester/command_ids.h"
 #include "tester/tester_resources.h"
-#include "resources/icons/tester.xpm"
 
 namespace vornet {
 
@@ -20,7 +20,8 @@ CTesterAboutDlg::CTesterAboutDlg(wxWindow* parent) {
   LoadTesterResources();
   wxXmlResource::Get()->LoadDialog(this, parent, "CTesterAboutDlg");
   new wxStaticBitmap(this, wxID_ANY, wxBitmap(tester_xpm), ConvertDialogToPixels(wxPoint(8, 10)));
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { OpenMakerPage(); }, tester_ids::kMakerPage);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { OpenMakerPage(); }, tester_ids::kMakerPage);
 }
 
 void CTesterAboutDlg::OpenMakerPage() { openWebPage(wxString::FromUTF8(kMakerPageAddress)); }

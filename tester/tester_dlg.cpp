@@ -1,22 +1,21 @@
 #include "tester/tester_dlg.h"
 
 #include <wx/accel.h>
-#include <wx/dcclient.h>
-#include <wx/display.h>
 #include <wx/fontdlg.h>
 #include <wx/iconbndl.h>
 #include <wx/menu.h>
 #include <wx/panel.h>
 #include <wx/sizer.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
 #include "platform/message_box.h"
+#include "resources/icons/tester.xpm"
 #include "tester/command_ids.h"
 #include "tester/menu_placement.h"
 #include "tester/tester_about_dlg.h"
-#include "resources/icons/tester.xpm"
 
 namespace vornet {
 namespace {
@@ -81,8 +80,10 @@ CTesterDlg::~CTesterDlg() {
   runTimer_.Stop();
   CloseTestFile(run_);
   StopAndClearSounds(run_);
-  // The page's handlers use this object's members, which are about to go.
-  page_->Unbind(wxEVT_PAINT, &CTesterDlg::OnPaint, this);
+  // The page's handlers use this object's members, which are about to go: the page goes first.
+  page_->GetParent()->Destroy();
+  page_ = nullptr;
+  scrollBar_ = nullptr;
   backDc_.SelectObject(wxNullBitmap);
 }
 
@@ -114,13 +115,19 @@ void CTesterDlg::BuildMenu() {
 }
 
 void CTesterDlg::BindEvents() {
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { OpenTest(); }, kOpen);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, kExit);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ChooseFont(); }, kFont);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowHelp(); }, kHelpContents);
-  Bind(wxEVT_MENU, [this](wxCommandEvent&) { ShowAbout(); }, kAbout);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { OpenTest(); }, kOpen);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { Close(); }, kExit);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { ChooseFont(); }, kFont);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { ShowHelp(); }, kHelpContents);
+  Bind(
+      wxEVT_MENU, [this](wxCommandEvent&) { ShowAbout(); }, kAbout);
   Bind(wxEVT_CLOSE_WINDOW, &CTesterDlg::OnClose, this);
-  Bind(wxEVT_TIMER, [this](wxTimerEvent&) { RunTimerTick(); }, kRunTimer);
+  Bind(
+      wxEVT_TIMER, [this](wxTimerEvent&) { RunTimerTick(); }, kRunTimer);
 
   page_->Bind(wxEVT_PAINT, &CTesterDlg::OnPaint, this);
   page_->Bind(wxEVT_SIZE, [this](wxSizeEvent& event) {
@@ -142,19 +149,14 @@ void CTesterDlg::BindEvents() {
     if (event.GetWheelAxis() == wxMOUSE_WHEEL_VERTICAL) WheelTurned(event.GetWheelRotation());
   });
   const std::pair<wxEventTypeTag<wxScrollEvent>, ScrollCode> scrollEvents[] = {
-      {wxEVT_SCROLL_LINEUP, ScrollCode::LineUp},
-      {wxEVT_SCROLL_LINEDOWN, ScrollCode::LineDown},
-      {wxEVT_SCROLL_PAGEUP, ScrollCode::PageUp},
-      {wxEVT_SCROLL_PAGEDOWN, ScrollCode::PageDown},
-      {wxEVT_SCROLL_THUMBTRACK, ScrollCode::Thumb},
-      {wxEVT_SCROLL_THUMBRELEASE, ScrollCode::Thumb},
-      {wxEVT_SCROLL_TOP, ScrollCode::Other},
-      {wxEVT_SCROLL_BOTTOM, ScrollCode::Other},
+      {wxEVT_SCROLL_LINEUP, ScrollCode::LineUp},    {wxEVT_SCROLL_LINEDOWN, ScrollCode::LineDown},
+      {wxEVT_SCROLL_PAGEUP, ScrollCode::PageUp},    {wxEVT_SCROLL_PAGEDOWN, ScrollCode::PageDown},
+      {wxEVT_SCROLL_THUMBTRACK, ScrollCode::Thumb}, {wxEVT_SCROLL_THUMBRELEASE, ScrollCode::Thumb},
+      {wxEVT_SCROLL_TOP, ScrollCode::Other},        {wxEVT_SCROLL_BOTTOM, ScrollCode::Other},
   };
   for (const auto& [type, code] : scrollEvents) {
-    scrollBar_->Bind(type, [this, code = code](wxScrollEvent& event) {
-      Scroll(code, event.GetPosition());
-    });
+    scrollBar_->Bind(
+        type, [this, code = code](wxScrollEvent& event) { Scroll(code, event.GetPosition()); });
   }
 }
 

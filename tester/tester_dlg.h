@@ -27,9 +27,9 @@ namespace vornet {
 // What a test may replace: the wave player, the clock, and the way the program ends when the
 // results log cannot be opened.
 struct TesterWindowOptions {
-  std::unique_ptr<WavePlayer> player;      // default: a real WavePlayer
-  std::function<int64_t()> clock;          // default: the calendar time
-  std::function<void()> endProgram;        // default: ends the process with exit code 0
+  std::unique_ptr<WavePlayer> player;  // default: a real WavePlayer
+  std::function<int64_t()> clock;      // default: the calendar time
+  std::function<void()> endProgram;    // default: ends the process with exit code 0
 };
 
 class CTesterDlg : public wxFrame {
@@ -38,10 +38,10 @@ class CTesterDlg : public wxFrame {
   ~CTesterDlg() override;
 
   // Commands.
-  void OpenTest();       // "&Открыть..." (F3)
-  void ChooseFont();     // "&Шрифт..."
-  void ShowAbout();      // "О &Программе"
-  void ShowHelp();       // "&Содержание" (F1)
+  void OpenTest();    // "&Открыть..." (F3)
+  void ChooseFont();  // "&Шрифт..."
+  void ShowAbout();   // "О &Программе"
+  void ShowHelp();    // "&Содержание" (F1)
 
   // Draws the page for a client area of `width` × `height` pixels into the off-screen bitmap.
   void RenderPage(int width, int height);

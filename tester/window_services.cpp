@@ -5,7 +5,6 @@
 
 #include "platform/message_box.h"
 #include "platform/wx_text.h"
-#include "tester/command_ids.h"
 #include "tester/results_log.h"
 #include "tester/tester_dlg.h"
 

@@ -53,7 +53,7 @@ TEST_F(OpenChainTest, OpensATestAndPutsTheFirstQuestionOnThePage) {
   EXPECT_EQ(run.items[0].text, Ansi("Сколько будет 2+2?"));
   EXPECT_EQ(run.answerCount, 2);
   EXPECT_EQ(window->Layout().items.size(), 3u);  // drawn: the question and its two answers
-  EXPECT_TRUE(window->RunTimerRunning());         // a question limit is set
+  EXPECT_TRUE(window->RunTimerRunning());        // a question limit is set
   EXPECT_EQ(StagedSounds(), (std::vector<std::string>{"1$q.wav", "0$a.wav", "1$a.wav"}));
   EXPECT_EQ(ResultsLog().substr(0, 61), std::string(60, '-') + "\r");
   EXPECT_NE(ResultsLog().find(Ansi("Иванов Петр Сергеевич   1985\r")), std::string::npos);
@@ -80,8 +80,8 @@ TEST_F(OpenChainTest, CancelledFileChoiceDuringATestLeavesItRunning) {
 
 TEST_F(OpenChainTest, ANewFileDropsTheRunningTest) {
   StartTest(physics(), "Первый");
-  const std::string other = WriteTest(
-      "other.qb", TestFileBytes("Другой", "", {{"Вопрос?", {{"Да", 100}, {"Нет", 0}}}}));
+  const std::string other =
+      WriteTest("other.qb", TestFileBytes("Другой", "", {{"Вопрос?", {{"Да", 100}, {"Нет", 0}}}}));
   StartTest(other, "Второй");
 
   EXPECT_EQ(window->Run().items[0].text, Ansi("Вопрос?"));
@@ -156,8 +156,8 @@ TEST_F(OpenChainTest, LoadNewThenCancelStartsNothing) {
 
 TEST_F(OpenChainTest, LoadNewThenAnotherFileGoesOnWithIt) {
   const std::string first = physics();
-  const std::string second = WriteTest(
-      "other.qb", TestFileBytes("Другой", "", {{"Вопрос?", {{"Да", 100}}}}));
+  const std::string second =
+      WriteTest("other.qb", TestFileBytes("Другой", "", {{"Вопрос?", {{"Да", 100}}}}));
   answers->ExpectFileChoice(first);
   ExpectDescription(wxID_CANCEL);
   answers->ExpectFileChoice(second);

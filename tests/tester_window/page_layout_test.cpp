@@ -117,8 +117,8 @@ TEST_F(PageLayoutTest, PlacesPicturesLinesAndBands) {
 
 TEST_F(PageLayoutTest, WrappedItemTakesOneStepPerLine) {
   // Three pieces of 300 pixels: no two fit in 380 together.
-  const std::string text = std::string(30, 'a') + " " + std::string(30, 'b') + " " +
-                           std::string(30, 'c');
+  const std::string text =
+      std::string(30, 'a') + " " + std::string(30, 'b') + " " + std::string(30, 'c');
   items = {{text, false, 0, 0}};
   const PageLayout page = Layout(0);
   ASSERT_EQ(page.items[0].lines.size(), 3u);
@@ -176,9 +176,9 @@ TEST_F(PageLayoutTest, HitTestsAreStrictAndFollowTheScrolling) {
 TEST(TimeBar, ShrinksWithTheElapsedTime) {
   EXPECT_EQ(TimeBarLength(1, 0, 600), 600);
   EXPECT_EQ(TimeBarLength(1, 20, 600), 400);
-  EXPECT_EQ(TimeBarLength(1, 59, 599), 9);   // 9.98 truncated
+  EXPECT_EQ(TimeBarLength(1, 59, 599), 9);  // 9.98 truncated
   EXPECT_EQ(TimeBarLength(1, 60, 600), 0);
-  EXPECT_EQ(TimeBarLength(1, 90, 600), 0);   // past its limit: nothing, not a negative length
+  EXPECT_EQ(TimeBarLength(1, 90, 600), 0);  // past its limit: nothing, not a negative length
   EXPECT_EQ(TimeBarLength(0, 10, 600), std::nullopt);  // no bar for 0 minutes
 }
 

@@ -145,9 +145,9 @@ TEST_F(TesterEndToEnd, ACandidateTakesATestFromStartToEnd) {
   x.MoveMouse(centreX, answerWithPicture(2));
   std::this_thread::sleep_for(1500ms);
   Shot(*main, "test-page");
-  x.Click(centreX, answerWithPicture(2));                     // "Круг", 100 %
-  x.Click(centreX, answerWithoutPicture(2));                  // "4", 100 %
-  x.Click(centreX + 5, answerWithoutPicture(2));              // "Джоуль", 50 %
+  x.Click(centreX, answerWithPicture(2));         // "Круг", 100 %
+  x.Click(centreX, answerWithoutPicture(2));      // "4", 100 %
+  x.Click(centreX + 5, answerWithoutPicture(2));  // "Джоуль", 50 %
 
   const auto result = x.WaitForWindow("Результат", 10s);
   ASSERT_TRUE(result);

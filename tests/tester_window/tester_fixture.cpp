@@ -87,15 +87,14 @@ void TesterWindowTest::ExpectDescription(int code) {
 
 void TesterWindowTest::ExpectCandidate(const std::string& surname, const std::string& firstName,
                                        const std::string& patronymic, const std::string& year) {
-  answers->Expect<CCandidateDlg>(
-      std::function<int(CCandidateDlg&)>([=](CCandidateDlg& dialog) {
-        dialog.Field(tester_ids::kSurname)->SetValue(wxString::FromUTF8(surname));
-        dialog.Field(tester_ids::kFirstName)->SetValue(wxString::FromUTF8(firstName));
-        dialog.Field(tester_ids::kPatronymic)->SetValue(wxString::FromUTF8(patronymic));
-        dialog.Field(tester_ids::kBirthYear)->SetValue(year);
-        EXPECT_TRUE(dialog.Confirm());
-        return wxID_OK;
-      }));
+  answers->Expect<CCandidateDlg>(std::function<int(CCandidateDlg&)>([=](CCandidateDlg& dialog) {
+    dialog.Field(tester_ids::kSurname)->SetValue(wxString::FromUTF8(surname));
+    dialog.Field(tester_ids::kFirstName)->SetValue(wxString::FromUTF8(firstName));
+    dialog.Field(tester_ids::kPatronymic)->SetValue(wxString::FromUTF8(patronymic));
+    dialog.Field(tester_ids::kBirthYear)->SetValue(year);
+    EXPECT_TRUE(dialog.Confirm());
+    return wxID_OK;
+  }));
 }
 
 void TesterWindowTest::ExpectBox(const std::string& text, const std::string& caption, long icon,

@@ -5,17 +5,18 @@
 
 #include <gtest/gtest.h>
 #include <wx/msgdlg.h>
+// After msgdlg.h, which it builds on.
 #include <wx/generic/msgdlgg.h>
 
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "tester/candidate_dlg.h"
+#include "tester/tester_dlg.h"
 #include "tests/support/modal_answers.h"
 #include "tests/support/qb_builder.h"
 #include "tests/support/test_files.h"
-#include "tester/candidate_dlg.h"
-#include "tester/tester_dlg.h"
 
 namespace vornet::testing {
 

@@ -13,12 +13,13 @@ class TesterPageTest : public TesterWindowTest {
   // One question with a picture and a sound, and three answers, two of them with sounds.
   void StartSoundTest(SettingsSpec settings = {}) {
     StartTest(WriteTest(
-        "sounds.qb",
-        TestFileBytes("Звуки", "",
-                      {{"Какой звук?", {{"Первый", 0, true}, {"Второй", 100, true}, {"Тишина", 50}},
-                        true, true},
-                       {"Второй вопрос", {{"Да", 100}}}},
-                      settings)));
+        "sounds.qb", TestFileBytes("Звуки", "",
+                                   {{"Какой звук?",
+                                     {{"Первый", 0, true}, {"Второй", 100, true}, {"Тишина", 50}},
+                                     true,
+                                     true},
+                                    {"Второй вопрос", {{"Да", 100}}}},
+                                   settings)));
   }
   // A page much taller than the window.
   void StartLongTest() {
@@ -52,7 +53,10 @@ TEST_F(TesterPageTest, TheHoverItemHighlightsRedrawsAndPlaysOnlyWhenItChanges) {
       {"onto the answer without a sound", MiddleOfItem(3), 3, true, {}},
       {"below every item", gapBelowAnswer, -1, true, {}},
       {"below again", gapBelowAnswer + 1, -1, false, {}},
-      {"back onto the second answer: its sound again", MiddleOfItem(2), 2, true,
+      {"back onto the second answer: its sound again",
+       MiddleOfItem(2),
+       2,
+       true,
        {Sound("1$a.wav")}},
   };
   for (const Step& step : steps) {
@@ -258,14 +262,15 @@ TEST_F(TesterPageTest, TimeBarsShrinkWithEveryTick) {
 TEST_F(TesterPageTest, ABarWithZeroMinutesIsNotDrawn) {
   StartSoundTest(SettingsSpec{0, 1, 0, 1});
   const wxSize client = window->Page()->GetClientSize();
-  EXPECT_EQ(PixelAt(5, client.GetHeight() - 2), *wxWHITE);               // test bar: 0 minutes
+  EXPECT_EQ(PixelAt(5, client.GetHeight() - 2), *wxWHITE);             // test bar: 0 minutes
   EXPECT_EQ(PixelAt(5, client.GetHeight() - 6), wxColour(0, 0, 255));  // question bar
 }
 
 TEST_F(TesterPageTest, LongTextsWrapAndControlCharactersStartNoLine) {
   std::string longText;
   for (int k = 0; k < 40; ++k) longText += "слово ";
-  StartTest(WriteTest("wrap.qb", TestFileBytes("W", "", {{longText + "конец", {{"a\r\nb", 100}}}})));
+  StartTest(
+      WriteTest("wrap.qb", TestFileBytes("W", "", {{longText + "конец", {{"a\r\nb", 100}}}})));
   const PageLayout& page = window->Layout();
   EXPECT_GT(page.items[0].lines.size(), 1u);
   for (const PlacedLine& line : page.items[0].lines) {

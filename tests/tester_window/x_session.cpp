@@ -97,9 +97,9 @@ XSession::XSession() {
   int pipeFds[2];
   if (pipe(pipeFds) != 0) return;
   const std::string fd = std::to_string(pipeFds[1]);
-  server_ = new ChildProcess({"Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24",
-                              "-nolisten", "tcp"},
-                             "", "/dev/null");
+  server_ = new ChildProcess(
+      {"Xvfb", "-displayfd", fd, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"}, "",
+      "/dev/null");
   close(pipeFds[1]);
   std::string number;
   char c = 0;
@@ -202,8 +202,7 @@ void XSession::Click(int x, int y) {
 
 WindowGeometry XSession::Geometry(unsigned long window) {
   WindowGeometry geometry;
-  std::istringstream out(
-      Capture("xdotool getwindowgeometry --shell " + std::to_string(window)));
+  std::istringstream out(Capture("xdotool getwindowgeometry --shell " + std::to_string(window)));
   std::string line;
   while (std::getline(out, line)) {
     const size_t eq = line.find('=');
@@ -220,9 +219,8 @@ WindowGeometry XSession::Geometry(unsigned long window) {
 
 std::vector<std::string> XSession::Column(int x, int y, int height) {
   std::vector<std::string> pixels(static_cast<size_t>(height));
-  const std::string text =
-      Capture("import -window root -crop 1x" + std::to_string(height) + "+" + std::to_string(x) +
-              "+" + std::to_string(y) + " -depth 8 txt:-");
+  const std::string text = Capture("import -window root -crop 1x" + std::to_string(height) + "+" +
+                                   std::to_string(x) + "+" + std::to_string(y) + " -depth 8 txt:-");
   // Lines such as "0,12: (255,255,255)  #FFFFFF  white".
   static const std::regex pixel(R"(^0,(\d+):.*?(#[0-9A-Fa-f]{6}))");
   std::istringstream lines(text);
