@@ -1,13 +1,27 @@
-#include <wx/wx.h>
+// tester: the test-taking program.
 
-// Placeholder until the main window exists.
-class PlaceholderApp : public wxApp {
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/xrc/xmlres.h>
+
+#include "platform/russian_interface.h"
+#include "tester/tester_dlg.h"
+
+namespace {
+
+class TesterApp : public wxApp {
  public:
   bool OnInit() override {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "Vornet");
-    frame->Show();
+    vornet::UseRussianInterface();
+    wxInitAllImageHandlers();
+    wxXmlResource::Get()->InitAllHandlers();
+    auto* window = new vornet::CTesterDlg();
+    SetTopWindow(window);
+    window->Show();
     return true;
   }
 };
 
-wxIMPLEMENT_APP(PlaceholderApp);
+}  // namespace
+
+wxIMPLEMENT_APP(TesterApp);

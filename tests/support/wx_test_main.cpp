@@ -32,13 +32,18 @@ class WxEnvironment : public ::testing::Environment {
     static char* argv[] = {name, nullptr};
     int argc = 1;
     ASSERT_TRUE(wxEntryStart(argc, argv)) << "wxWidgets could not start (no display?)";
+    started_ = true;
     ASSERT_TRUE(wxTheApp->CallOnInit());
     delete wxLog::SetActiveTarget(new wxLogStderr);
   }
   void TearDown() override {
+    if (!started_) return;
     wxTheApp->OnExit();
     wxEntryCleanup();
   }
+
+ private:
+  bool started_ = false;
 };
 
 }  // namespace
