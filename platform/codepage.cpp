@@ -66,19 +66,6 @@ const unsigned char kCp866ToCp1251[128] = {
     0xB0, 0x95, 0xB7, 0x3F, 0xB9, 0xA4, 0x3F, 0xA0,  // 0xf8
 };
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // Decodes one UTF-8 sequence at text[i], advancing i. Returns U+FFFD for a malformed one.
 char32_t NextCodePoint(std::string_view text, size_t& i) {
   const auto lead = static_cast<unsigned char>(text[i++]);
@@ -126,6 +113,19 @@ std::string MapUpperHalf(std::string_view text, const unsigned char (&table)[128
 }
 
 }  // namespace
+
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
 
 char32_t Cp1251CharToUnicode(unsigned char byte) {
   return byte < 0x80 ? byte : kCp1251ToUnicode[byte - 0x80];

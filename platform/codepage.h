@@ -13,6 +13,9 @@ std::string Cp1251ToUtf8(std::string_view cp1251);
 // UTF-8 to Windows-1251. A character that 1251 lacks, and a malformed UTF-8 sequence, become '?'.
 std::string Utf8ToCp1251(std::string_view utf8);
 
+// Appends one code point (below U+10000) to a UTF-8 string.
+void AppendUtf8(std::string& out, char32_t c);
+
 // The Unicode code point of one Windows-1251 byte.
 char32_t Cp1251CharToUnicode(unsigned char byte);
 

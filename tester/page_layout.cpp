@@ -8,19 +8,6 @@
 namespace vornet {
 namespace {
 
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
-
 // Text drawing splits lines at carriage returns and line feeds; their visible symbols
 // (U+2400 "Control Pictures") keep the line whole and still show that the character is there.
 char32_t VisibleForm(unsigned char byte) {
