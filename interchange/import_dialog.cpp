@@ -23,8 +23,8 @@ CImportDlg::CImportDlg(wxWindow* parent, const InterchangeSettings& templates, H
                 {kRightAnswersTemplate, Field::RightAnswers}};
   for (const auto& entry : fields) {
     const Field field = entry.field;
-    FindWindow(entry.id)->Bind(wxEVT_KILL_FOCUS,
-                               [this, field](wxFocusEvent& event) { OnFieldFocusLost(event, field); });
+    FindWindow(entry.id)->Bind(
+        wxEVT_KILL_FOCUS, [this, field](wxFocusEvent& event) { OnFieldFocusLost(event, field); });
   }
   Bind(wxEVT_BUTTON, &CImportDlg::OnStart, this, wxID_OK);
 }
@@ -57,9 +57,15 @@ void CImportDlg::CheckField(Field field) {
   TransferDataFromWindow();
   bool passed = true;
   switch (field) {
-    case Field::Questions: passed = CheckQuestionTemplate(templates_); break;
-    case Field::Answers: passed = CheckAnswerTemplate(templates_); break;
-    case Field::RightAnswers: passed = CheckRightAnswersTemplate(templates_); break;
+    case Field::Questions:
+      passed = CheckQuestionTemplate(templates_);
+      break;
+    case Field::Answers:
+      passed = CheckAnswerTemplate(templates_);
+      break;
+    case Field::RightAnswers:
+      passed = CheckRightAnswersTemplate(templates_);
+      break;
   }
   TransferDataToWindow();
   if (!passed) ShowQuoteCountMessage();

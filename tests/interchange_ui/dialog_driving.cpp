@@ -2,6 +2,7 @@
 
 #include <wx/button.h>
 #include <wx/msgdlg.h>
+// The generic box needs the declarations above.
 #include <wx/generic/msgdlgg.h>
 #include <wx/textctrl.h>
 

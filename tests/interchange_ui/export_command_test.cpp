@@ -109,8 +109,8 @@ TEST_F(ExportCommand, CancellingTheFileDialogKeepsTheNewTemplatesAndTheOldPath) 
 
 struct WrittenCase {
   const char* name;
-  const char* chosen;  // file name typed in the save dialog
-  const char* written;  // file name that ends up written
+  const char* chosen;            // file name typed in the save dialog
+  const char* written;           // file name that ends up written
   const char* questionTemplate;  // typed in the dialog; nullptr keeps the default
   const char* rightAnswersTemplate;
   const char* bytes;  // UTF-8 of the expected file, stored as Windows-1251

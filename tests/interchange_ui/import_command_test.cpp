@@ -77,7 +77,8 @@ TEST_F(ImportCommand, FileThatCannotBeOpenedShowsFileUnavailableAndChangesNoQues
     std::function<void()> spoil;  // done while the import dialog is open
   } cases[] = {
       {"deleted meanwhile", [this] { std::filesystem::remove(Path("import.txt")); }},
-      {"held by a writer", [this, &writer] { writer = LockedFile::LockExisting(Path("import.txt")); }},
+      {"held by a writer",
+       [this, &writer] { writer = LockedFile::LockExisting(Path("import.txt")); }},
       {"replaced by a folder",
        [this] {
          std::filesystem::remove(Path("import.txt"));

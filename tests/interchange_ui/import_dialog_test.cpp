@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <wx/msgdlg.h>
+// The generic box needs the declarations above.
 #include <wx/generic/msgdlgg.h>
 
 #include "interchange/export_dialog.h"
@@ -116,7 +117,8 @@ const FocusCase kFocusCases[] = {
      "%B=\"В\" %TD", "%B=\"О\" %TW", "%B=+ %1", true},
 };
 
-class ImportDialogFocus : public ImportWindowTest, public ::testing::WithParamInterface<FocusCase> {};
+class ImportDialogFocus : public ImportWindowTest,
+                          public ::testing::WithParamInterface<FocusCase> {};
 
 // Leaving a field checks it at once: the letter carry and the right-answers rule show in the
 // fields, a broken quote rule shows its message; Cancel still keeps the author's templates.
