@@ -50,12 +50,16 @@ MainWindowTest::~MainWindowTest() { DestroyWindow(); }
 
 void MainWindowTest::DestroyWindow() {
   if (window_ == nullptr) return;
-  if (window_->IsBeingDeleted()) {
+  if (IsClosed()) {
     wxTheApp->ProcessIdle();  // a closed window is deleted when the loop is idle
   } else {
     delete window_;
   }
   window_ = nullptr;
+}
+
+bool MainWindowTest::IsClosed() const {
+  return window_ == nullptr || wxPendingDelete.Member(window_);
 }
 
 void MainWindowTest::Click(int buttonId) {

@@ -33,6 +33,8 @@ class MainWindowTest : public ::testing::Test {
 
   // Destroys the window now, as closing it would.
   void DestroyWindow();
+  // True once the window was closed (it is then deleted when the event loop is idle).
+  bool IsClosed() const;
 
   // What the lists show (UTF-8) and select.
   std::vector<std::string> QuestionListTexts() const;
