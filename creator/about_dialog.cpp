@@ -22,6 +22,8 @@ CAboutDlg::CAboutDlg(wxWindow* parent, PageOpener openPage) : openPage_(std::mov
   XRCCTRL(*this, "ID_ABOUT_PAGE", wxStaticText)->SetLabel(kMakerPage);
   Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { openPage_(kMakerPage); },
        creator_ids::kAboutOpenPage);
+  // Enter closes the box rather than opening the page.
+  FindWindow(wxID_OK)->SetFocus();
   CentreOnParent();
 }
 
