@@ -26,6 +26,11 @@ class CMainDlg : public wxFrame {
   // Closes the help viewer and deletes the staged media of the test.
   ~CMainDlg() override;
 
+  // Load and Merge once the file is chosen: read `path` (whole, or merged into the test), ask
+  // the edit password, and list the result.
+  void LoadTest(const std::string& path);
+  void MergeTest(const std::string& path);
+
   wxChoice* QuestionList() const { return questionList_; }
   wxListBox* AnswerList() const { return answerList_; }
   wxButton* Button(int id) const;

@@ -80,7 +80,10 @@ bool CMainDlg::PassEditPasswordCheck() {
 
 void CMainDlg::OnLoad(wxCommandEvent&) {
   std::string path;
-  if (!ChooseTestFile(path)) return;
+  if (ChooseTestFile(path)) LoadTest(path);
+}
+
+void CMainDlg::LoadTest(const std::string& path) {
   ResetTest(doc_);
   ClearLists();
   doc_.testFilePath = path;
@@ -92,7 +95,10 @@ void CMainDlg::OnLoad(wxCommandEvent&) {
 
 void CMainDlg::OnMerge(wxCommandEvent&) {
   std::string path;
-  if (!ChooseTestFile(path)) return;
+  if (ChooseTestFile(path)) MergeTest(path);
+}
+
+void CMainDlg::MergeTest(const std::string& path) {
   ClearLists();
   // The merged file becomes the current file: a later Save writes there.
   doc_.testFilePath = path;
