@@ -84,8 +84,7 @@ void ModelReadOnly(benchmark::State& state, size_t pictureBytes) {
 BENCHMARK_CAPTURE(LoadAndList, texts_only, 0)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(LoadAndList, with_4k_picture_per_question, 4096)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(ModelReadOnly, texts_only, 0)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(ModelReadOnly, with_4k_picture_per_question, 4096)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(ModelReadOnly, with_4k_picture_per_question, 4096)->Unit(benchmark::kMillisecond);
 
 class BenchApp : public wxApp {
  public:

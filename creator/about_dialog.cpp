@@ -20,8 +20,9 @@ CAboutDlg::CAboutDlg(wxWindow* parent, PageOpener openPage) : openPage_(std::mov
   new wxStaticBitmap(this, wxID_ANY, CreatorIcons().GetIcon(32),
                      ConvertDialogToPixels(wxPoint(11, 12)));
   XRCCTRL(*this, "ID_ABOUT_PAGE", wxStaticText)->SetLabel(kMakerPage);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { openPage_(kMakerPage); },
-       creator_ids::kAboutOpenPage);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { openPage_(kMakerPage); },
+      creator_ids::kAboutOpenPage);
   // Enter closes the box rather than opening the page.
   FindWindow(wxID_OK)->SetFocus();
   CentreOnParent();

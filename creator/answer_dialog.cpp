@@ -19,11 +19,12 @@ CAnswerDlg::CAnswerDlg(wxWindow* parent, const AnswerFields& fields) : fields_(f
   wxXmlResource::Get()->LoadDialog(this, parent, "CAnswerDlg");
   SetClientSize(ConvertDialogToPixels(wxSize(300, 121)));
   Field(kAnswerText)->SetMaxLength(kMaxTextLength);
-  Field(kAnswerAccuracy)->SetValidator(
-      IntegerValidator(&fields_.accuracy, IntegerValidator::Range{0, 100}));
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Picture); },
-       kAnswerBrowsePicture);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Sound); }, kAnswerBrowseSound);
+  Field(kAnswerAccuracy)
+      ->SetValidator(IntegerValidator(&fields_.accuracy, IntegerValidator::Range{0, 100}));
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Picture); }, kAnswerBrowsePicture);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Sound); }, kAnswerBrowseSound);
   // The fields are filled now, not only when the dialog is shown, so that whoever handles the
   // dialog before it appears sees them.
   TransferDataToWindow();

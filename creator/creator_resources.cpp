@@ -19,12 +19,18 @@ void LoadCreatorResources() {
     const char* name;
     int id;
   } pinned[] = {
-      {"ID_FILE_NEW", kNew},          {"ID_FILE_LOAD", kLoad},
-      {"ID_FILE_MERGE", kMerge},      {"ID_FILE_SAVE", kSave},
-      {"ID_FILE_SAVE_AS", kSaveAs},   {"ID_FILE_IMPORT", kImport},
-      {"ID_FILE_EXPORT", kExport},    {"ID_FILE_EXIT", kExit},
-      {"ID_TEST_COMPILE", kCompile},  {"ID_TEST_PARAMETERS", kParameters},
-      {"ID_HELP_CONTENTS", kHelpContents}, {"ID_HELP_ABOUT", kAbout},
+      {"ID_FILE_NEW", kNew},
+      {"ID_FILE_LOAD", kLoad},
+      {"ID_FILE_MERGE", kMerge},
+      {"ID_FILE_SAVE", kSave},
+      {"ID_FILE_SAVE_AS", kSaveAs},
+      {"ID_FILE_IMPORT", kImport},
+      {"ID_FILE_EXPORT", kExport},
+      {"ID_FILE_EXIT", kExit},
+      {"ID_TEST_COMPILE", kCompile},
+      {"ID_TEST_PARAMETERS", kParameters},
+      {"ID_HELP_CONTENTS", kHelpContents},
+      {"ID_HELP_ABOUT", kAbout},
   };
   for (const auto& entry : pinned) wxXmlResource::GetXRCID(entry.name, entry.id);
   InitCreatorXrc();
@@ -35,8 +41,8 @@ wxIconBundle CreatorIcons() {
   wxIconBundle icons;
   for (int size : {48, 32, 16}) {
     wxIcon icon;
-    icon.CopyFromBitmap(wxBitmap(size == large.GetWidth() ? large
-                                                          : large.Scale(size, size, wxIMAGE_QUALITY_HIGH)));
+    icon.CopyFromBitmap(
+        wxBitmap(size == large.GetWidth() ? large : large.Scale(size, size, wxIMAGE_QUALITY_HIGH)));
     icons.AddIcon(icon);
   }
   return icons;

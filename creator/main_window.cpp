@@ -84,9 +84,9 @@ void CMainDlg::BindCommands() {
     int id;
     void (CMainDlg::*handler)(wxCommandEvent&);
   } buttons[] = {
-      {kAddQuestion, &CMainDlg::OnAddQuestion}, {kEditQuestion, &CMainDlg::OnEditQuestion},
+      {kAddQuestion, &CMainDlg::OnAddQuestion},       {kEditQuestion, &CMainDlg::OnEditQuestion},
       {kDeleteQuestion, &CMainDlg::OnDeleteQuestion}, {kAddAnswer, &CMainDlg::OnAddAnswer},
-      {kEditAnswer, &CMainDlg::OnEditAnswer},     {kDeleteAnswer, &CMainDlg::OnDeleteAnswer},
+      {kEditAnswer, &CMainDlg::OnEditAnswer},         {kDeleteAnswer, &CMainDlg::OnDeleteAnswer},
   };
   for (const auto& button : buttons) Bind(wxEVT_BUTTON, button.handler, this, button.id);
   Bind(wxEVT_CHOICE, &CMainDlg::OnQuestionSelected, this, kQuestionList);

@@ -18,9 +18,11 @@ CQuestionDlg::CQuestionDlg(wxWindow* parent, const QuestionFields& fields) : fie
   wxXmlResource::Get()->LoadDialog(this, parent, "CQuestionDlg");
   SetClientSize(ConvertDialogToPixels(wxSize(300, 100)));
   Field(kQuestionText)->SetMaxLength(kMaxTextLength);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Picture); },
-       kQuestionBrowsePicture);
-  Bind(wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Sound); }, kQuestionBrowseSound);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Picture); },
+      kQuestionBrowsePicture);
+  Bind(
+      wxEVT_BUTTON, [this](wxCommandEvent&) { Browse(MediaKind::Sound); }, kQuestionBrowseSound);
   // The fields are filled now, not only when the dialog is shown, so that whoever handles the
   // dialog before it appears sees them.
   TransferDataToWindow();

@@ -1,6 +1,8 @@
 // The control-state rule of the main window, checked on the real controls after the commands
 // that lead to each situation.
 
+#include "creator/control_state.h"
+
 #include <wx/button.h>
 #include <wx/choice.h>
 #include <wx/listbox.h>
@@ -8,7 +10,6 @@
 #include <functional>
 
 #include "creator/command_ids.h"
-#include "creator/control_state.h"
 #include "tests/creator/main_window_fixture.h"
 #include "tests/support/qb_builder.h"
 
@@ -51,7 +52,8 @@ std::string TestFileBytes(int questions, int firstVariants) {
   for (int q = 0; q < questions; ++q) {
     const int variants = q == 0 ? firstVariants : 1;
     file.Str("Q" + std::to_string(q)).NoMedia().NoMedia().U8(static_cast<uint8_t>(variants));
-    for (int j = 0; j < variants; ++j) file.Str("A" + std::to_string(j)).U8(100).NoMedia().NoMedia();
+    for (int j = 0; j < variants; ++j)
+      file.Str("A" + std::to_string(j)).U8(100).NoMedia().NoMedia();
   }
   return file.Bytes();
 }
@@ -77,8 +79,7 @@ TEST_F(ControlStateTest, EnabledControlsFollowTheTestInEverySituation) {
     ControlState expected;
   } situations[] = {
       {"empty test at start", [](ControlStateTest&) {}, emptyTest},
-      {"one question added",
-       [](ControlStateTest& t) { t.AddQuestionThroughDialog("Q"); },
+      {"one question added", [](ControlStateTest& t) { t.AddQuestionThroughDialog("Q"); },
        questionWithoutVariants},
       {"one question with a variant",
        [](ControlStateTest& t) {

@@ -21,8 +21,8 @@ const char kMainTitle[] = "Vornet - Creation";
 // A 2 x 2 pixel, 24-bit Windows bitmap.
 std::string SmallBitmap() {
   QbBuilder b;
-  b.Raw("BM").U32(70).U32(0).U32(54);                        // file header
-  b.U32(40).U32(2).U32(2).I16(1).I16(24).U32(0).U32(16);      // info header
+  b.Raw("BM").U32(70).U32(0).U32(54);                     // file header
+  b.U32(40).U32(2).U32(2).I16(1).I16(24).U32(0).U32(16);  // info header
   b.U32(2835).U32(2835).U32(0).U32(0);
   b.Raw(std::string("\x00\x00\xFF\xFF\xFF\xFF\x00\x00", 8));  // row 1 and padding
   b.Raw(std::string("\xFF\x00\x00\x00\xFF\x00\x00\x00", 8));  // row 2 and padding

@@ -163,7 +163,8 @@ TEST_F(DialogsTest, AboutNamesTheProgramAndItsButtonOpensTheMakersPage) {
   CAboutDlg about(&Window(), [&](const wxString& address) { opened.push_back(address); });
   std::vector<std::string> labels;
   for (wxWindow* child : about.GetChildren()) {
-    if (auto* label = dynamic_cast<wxStaticText*>(child)) labels.push_back(label->GetLabel().utf8_string());
+    if (auto* label = dynamic_cast<wxStaticText*>(child))
+      labels.push_back(label->GetLabel().utf8_string());
   }
   EXPECT_NE(std::find(labels.begin(), labels.end(), "Vornet v1.0 - Creation"), labels.end());
   EXPECT_NE(std::find(labels.begin(), labels.end(), kMakerPage), labels.end());
@@ -204,7 +205,12 @@ TEST_F(DialogsTest, DestroyingTheWindowDeletesStagedMediaButNotTheAuthorsFiles) 
   const std::string mine = dir_.File("mine.bmp");
   WriteFileBytes(mine, "BM");
   QbBuilder file;
-  file.Header("T", "", "", {}).I16(1).Str("Q").Media(PatternBytes(30)).Media(PatternBytes(40)).U8(1);
+  file.Header("T", "", "", {})
+      .I16(1)
+      .Str("Q")
+      .Media(PatternBytes(30))
+      .Media(PatternBytes(40))
+      .U8(1);
   file.Str("A").U8(100).Media(PatternBytes(50)).NoMedia();
   const std::string path = dir_.File("t.qb");
   WriteFileBytes(path, file.Bytes());

@@ -233,7 +233,8 @@ TEST_F(DocumentCommandsTest, AMergeWithoutRoomIsRefusedWithAMessageOfItsOwn) {
   for (int q = 0; q < kMaxQuestions; ++q) full.PlainQuestion("Q" + std::to_string(q), {{"A", 100}});
   LoadThroughMenu(Write("full.qb", full.Bytes()));
   answers_.ExpectFileChoice(Write("one.qb", PlainTest("T", "", {"extra"})));
-  answers_.ExpectMessage("Недостаточно места: в тесте может быть не более 1024 вопросов.", "Ошибка");
+  answers_.ExpectMessage("Недостаточно места: в тесте может быть не более 1024 вопросов.",
+                         "Ошибка");
   Command(kMerge);
   EXPECT_EQ(Doc().questionCount, kMaxQuestions);
   EXPECT_EQ(QuestionListTexts().size(), static_cast<size_t>(kMaxQuestions));
@@ -308,7 +309,7 @@ TEST_F(DocumentCommandsTest, AMergeListsInSlotOrderAndAsksTheTestsOwnPassword) {
   AddCompleteQuestion("B");
   AddCompleteQuestion("C");
   SelectQuestion(1);
-  Click(kDeleteQuestion);   // slot 1 falls free
+  Click(kDeleteQuestion);    // slot 1 falls free
   AddCompleteQuestion("D");  // takes slot 1, listed last
   EXPECT_EQ(QuestionListTexts(), (Texts{"A", "C", "D"}));
   Doc().testInfo = {"own name", "", "own"};

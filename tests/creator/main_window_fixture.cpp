@@ -133,7 +133,8 @@ void MainWindowTest::ExpectListsMirrorModel() {
   if (doc.questionCount > 0) {
     EXPECT_EQ(QuestionSelection(), doc.currentQuestion);
     const Question& question = doc.QuestionAt(doc.currentQuestion);
-    for (int j = 0; j < question.answerCount; ++j) variants.push_back(Utf8(question.answers[j].text));
+    for (int j = 0; j < question.answerCount; ++j)
+      variants.push_back(Utf8(question.answers[j].text));
     if (question.answerCount > 0) {
       EXPECT_EQ(AnswerSelection(), doc.currentAnswer);
     }
@@ -161,8 +162,7 @@ void MainWindowTest::AddQuestionThroughDialog(const std::string& text, const std
 }
 
 void MainWindowTest::AddAnswerThroughDialog(const std::string& text, int accuracy,
-                                            const std::string& picture,
-                                            const std::string& sound) {
+                                            const std::string& picture, const std::string& sound) {
   answers_.Expect(FillAnswerDialog(text, accuracy, picture, sound));
   Click(kAddAnswer);
 }

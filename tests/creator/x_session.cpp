@@ -64,8 +64,8 @@ XSession::XSession() {
     const std::string fd = std::to_string(fds[1]);
     const int null = ::open("/dev/null", O_WRONLY);
     ::dup2(null, 2);
-    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
-             "-nolisten", "tcp", static_cast<char*>(nullptr));
+    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
+             "tcp", static_cast<char*>(nullptr));
     ::_exit(127);
   }
   ::close(fds[1]);

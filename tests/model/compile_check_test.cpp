@@ -1,8 +1,8 @@
 #include "model/compile_check.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/file.h>
-#include <fcntl.h>
 #include <unistd.h>
 
 #include <functional>
