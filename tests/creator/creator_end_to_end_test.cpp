@@ -50,7 +50,12 @@ class CreatorEndToEnd : public ::testing::Test {
   // Waits for a window, makes it active and keeps a screenshot of it when asked.
   std::string Window(const std::string& title, const std::string& shot = "") {
     const std::string id = x_.WaitForWindow(title);
-    EXPECT_FALSE(id.empty()) << "no window \"" << title << "\"";
+    if (id.empty()) {
+      std::string titles;
+      for (const std::string& entry : x_.WindowTitles()) titles += " [" + entry + "]";
+      ADD_FAILURE() << "no window \"" << title << "\" on " << x_.Display()
+                    << "; windows:" << titles;
+    }
     if (id.empty()) return id;
     x_.Activate(id);
     if (!shots_.empty() && !shot.empty()) x_.Screenshot(shots_ + "/" + shot + ".png", id);
@@ -60,6 +65,14 @@ class CreatorEndToEnd : public ::testing::Test {
   void Gone(const std::string& title) {
     EXPECT_TRUE(x_.WaitForWindowGone(title)) << "\"" << title << "\" stayed open";
   }
+
+  // Starts the creator in the test's folder; its staged media go below staging().
+  pid_t StartCreator() {
+    std::filesystem::create_directory(Staging());
+    return x_.Start(VORNET_CREATOR_EXE, dir_.Path(), {"TMPDIR=" + Staging()});
+  }
+  std::string Staging() const { return dir_.File("staging"); }
+  bool StagingEmpty() const { return std::filesystem::is_empty(Staging()); }
 
   // In an open file chooser: types the full path into its location field and confirms.
   void ChooseInFileChooser(const std::string& path) {
@@ -81,7 +94,7 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   WriteFileBytes(picture, SmallBitmap());
   WriteFileBytes(sound, SmallWave());
 
-  const pid_t creator = x_.Start(VORNET_CREATOR_EXE, dir_.Path());
+  const pid_t creator = StartCreator();
   ASSERT_FALSE(Window(kMainTitle).empty());
   x_.Key("Escape");  // does nothing in the main window
   ASSERT_FALSE(x_.WaitForWindow(kMainTitle, 500).empty());
@@ -163,6 +176,7 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   ChooseInFileChooser(saved);
   Gone("Открыть");
   Window(kMainTitle, "main_window");
+  EXPECT_FALSE(StagingEmpty()) << "the loaded picture and sound are staged";
 
   // "&О программе" is the last item of the last menu.
   x_.Key("F10 Left Up Return");
@@ -176,6 +190,33 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   Window("Подтверждение", "exit_question");
   x_.Key("Return");
   EXPECT_EQ(x_.WaitForExit(creator, 10000), 0);
+  EXPECT_TRUE(StagingEmpty()) << "the staged media went with the program";
+}
+
+TEST_F(CreatorEndToEnd, GivingUpAtThePasswordOfALoadedTestEndsTheProgram) {
+  QbBuilder file;
+  file.Header("T", "", "secret", {}).I16(1).Str("Q").Media(SmallBitmap()).NoMedia().U8(0);
+  const std::string path = dir_.File("protected.qb");
+  WriteFileBytes(path, file.Bytes());
+  const pid_t creator = StartCreator();
+  ASSERT_FALSE(Window(kMainTitle).empty());
+  x_.Key("F3");
+  Window("Открыть");
+  ChooseInFileChooser(path);
+  const std::string first = Window("Введите пароль", "password_prompt");
+  x_.Type("wrong");
+  x_.Key("Return");
+  // A wrong password brings a new, empty prompt.
+  std::string again;
+  for (int k = 0; k < 200 && (again.empty() || again == first); ++k) {
+    again = x_.WaitForWindow("Введите пароль", 50);
+  }
+  ASSERT_NE(again, first);
+  x_.Activate(again);
+  x_.Key("Escape");
+  EXPECT_EQ(x_.WaitForExit(creator, 10000), 0);
+  EXPECT_TRUE(StagingEmpty());
+  EXPECT_EQ(ReadFileBytes(path), file.Bytes()) << "nothing is saved";
 }
 
 }  // namespace

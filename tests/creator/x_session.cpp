@@ -17,15 +17,24 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 pid_t Spawn(const std::vector<std::string>& argv, const std::string& display,
-            const std::string& workingDir = "") {
+            const std::string& workingDir = "", const std::vector<std::string>& environment = {}) {
   const pid_t pid = ::fork();
   if (pid != 0) return pid;
   if (!display.empty()) ::setenv("DISPLAY", display.c_str(), 1);
+  for (const std::string& entry : environment) {
+    const size_t equals = entry.find('=');
+    ::setenv(entry.substr(0, equals).c_str(), entry.substr(equals + 1).c_str(), 1);
+  }
   if (!workingDir.empty() && ::chdir(workingDir.c_str()) != 0) ::_exit(127);
-  // The programs' chatter would only clutter the test output.
-  const int null = ::open("/dev/null", O_WRONLY);
-  ::dup2(null, 1);
-  ::dup2(null, 2);
+  // No accessibility bus or session bus: nothing outlives the display.
+  ::setenv("NO_AT_BRIDGE", "1", 1);
+  ::setenv("DBUS_SESSION_BUS_ADDRESS", "disabled:", 1);
+  // The programs' chatter would only clutter the test output; VORNET_XSESSION_LOG keeps it.
+  const char* log = std::getenv("VORNET_XSESSION_LOG");
+  const int out = log && *log ? ::open(log, O_WRONLY | O_CREAT | O_APPEND, 0644)
+                              : ::open("/dev/null", O_WRONLY);
+  ::dup2(out, 1);
+  ::dup2(out, 2);
   std::vector<char*> args;
   for (const std::string& arg : argv) args.push_back(const_cast<char*>(arg.c_str()));
   args.push_back(nullptr);
@@ -55,27 +64,35 @@ std::string ShellQuoted(const std::string& text) {
   return quoted + "'";
 }
 
+// Several test sessions (and other people's) share the machine: a display number is taken only
+// when neither its lock file nor its socket exists, and the numbers start away from the ones
+// xvfb-run and Xvfb -displayfd use.
 XSession::XSession() {
-  int fds[2];
-  if (::pipe(fds) != 0) return;
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    ::close(fds[0]);
-    const std::string fd = std::to_string(fds[1]);
-    const int null = ::open("/dev/null", O_WRONLY);
-    ::dup2(null, 2);
-    ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24", "-nolisten",
-             "tcp", static_cast<char*>(nullptr));
-    ::_exit(127);
+  for (int attempt = 0; attempt < 40 && display_.empty(); ++attempt) {
+    const int number = 300 + (static_cast<int>(::getpid()) * 7 + attempt * 13) % 600;
+    const std::string lock = "/tmp/.X" + std::to_string(number) + "-lock";
+    const std::string socket = "/tmp/.X11-unix/X" + std::to_string(number);
+    if (::access(lock.c_str(), F_OK) == 0 || ::access(socket.c_str(), F_OK) == 0) continue;
+    const std::string display = ":" + std::to_string(number);
+    const pid_t server = Spawn(
+        {"Xvfb", display, "-screen", "0", "1280x1024x24", "-noreset", "-nolisten", "tcp"}, "");
+    display_ = display;
+    // Ready once a client gets through; a server that ended lost the number to someone else.
+    bool ready = false;
+    for (int k = 0; k < 250 && !ready; ++k) {
+      int status = 0;
+      if (::waitpid(server, &status, WNOHANG) == server) break;
+      ready = Run("xdpyinfo >/dev/null && echo ok").find("ok") != std::string::npos;
+      if (!ready) Pause(20);
+    }
+    if (!ready) {
+      Stop(server);
+      display_.clear();
+      continue;
+    }
+    server_ = server;
   }
-  ::close(fds[1]);
-  server_ = pid;
-  std::string number;
-  char ch;
-  while (::read(fds[0], &ch, 1) == 1 && ch != '\n') number += ch;
-  ::close(fds[0]);
-  if (number.empty()) return;
-  display_ = ":" + number;
+  if (display_.empty()) return;
   windowManager_ = Spawn({"openbox"}, display_);
   // The window manager is up once it announces itself on the root window.
   for (int k = 0; k < 500 && Run("xprop -root _NET_SUPPORTING_WM_CHECK").find("window id") ==
@@ -91,8 +108,9 @@ XSession::~XSession() {
   Stop(server_);
 }
 
-pid_t XSession::Start(const std::string& program, const std::string& workingDir) {
-  const pid_t pid = Spawn({program}, display_, workingDir);
+pid_t XSession::Start(const std::string& program, const std::string& workingDir,
+                      const std::vector<std::string>& environment) {
+  const pid_t pid = Spawn({program}, display_, workingDir, environment);
   programs_.push_back(pid);
   return pid;
 }

@@ -20,8 +20,10 @@ class XSession {
   bool Ready() const { return !display_.empty(); }
   const std::string& Display() const { return display_; }
 
-  // Starts `program` in `workingDir` on this display; returns its process id.
-  pid_t Start(const std::string& program, const std::string& workingDir);
+  // Starts `program` in `workingDir` on this display, with extra "NAME=value" environment
+  // entries; returns its process id.
+  pid_t Start(const std::string& program, const std::string& workingDir,
+              const std::vector<std::string>& environment = {});
   // Waits for the process to end; its exit code, or -1 when it did not end in time.
   int WaitForExit(pid_t pid, int timeoutMs);
 
