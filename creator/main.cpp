@@ -1,13 +1,35 @@
-#include <wx/wx.h>
+// The creator: one test in memory for the whole process, edited in the main window. The program
+// ends when the main window is closed.
 
-// Placeholder until the main window exists.
-class PlaceholderApp : public wxApp {
+#include <wx/app.h>
+#include <wx/image.h>
+#include <wx/xrc/xmlres.h>
+
+#include "creator/main_window.h"
+#include "model/test_document.h"
+#include "platform/russian_interface.h"
+
+namespace {
+
+// Outlives the main window; its staging folder goes when the process ends.
+vornet::TestDocument& Document() {
+  static vornet::TestDocument document;
+  return document;
+}
+
+class CreatorApp : public wxApp {
  public:
   bool OnInit() override {
-    auto* frame = new wxFrame(nullptr, wxID_ANY, "Vornet");
-    frame->Show();
+    vornet::UseRussianInterface();
+    wxInitAllImageHandlers();
+    wxXmlResource::Get()->InitAllHandlers();
+    auto* window = new vornet::CMainDlg(Document());
+    SetTopWindow(window);
+    window->Show();
     return true;
   }
 };
 
-wxIMPLEMENT_APP(PlaceholderApp);
+}  // namespace
+
+wxIMPLEMENT_APP(CreatorApp);
