@@ -66,7 +66,7 @@ class CreatorEndToEnd : public ::testing::Test {
     EXPECT_TRUE(x_.WaitForWindowGone(title)) << "\"" << title << "\" stayed open";
   }
 
-  // Starts the creator in the test's folder; its staged media go below staging().
+  // Starts the creator in the test's folder; its staged media go below Staging().
   pid_t StartCreator() {
     std::filesystem::create_directory(Staging());
     return x_.Start(VORNET_CREATOR_EXE, dir_.Path(), {"TMPDIR=" + Staging()});
