@@ -42,7 +42,12 @@ void HelpBook::Display(wxWindow* parent) {
       return;
     }
   }
+  const bool firstTime = !controller_->GetFrame();
   controller_->DisplayContents();
+  // The viewer's own default size shows too little of a page.
+  if (firstTime && controller_->GetFrame()) {
+    controller_->GetFrame()->SetSize(controller_->GetFrame()->FromDIP(wxSize(960, 720)));
+  }
 }
 
 void HelpBook::Close() {
