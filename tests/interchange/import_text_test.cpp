@@ -12,19 +12,6 @@
 namespace vornet::testing {
 namespace {
 
-const char kWorkedExampleLines[] =
-    "Тест\r\n"
-    "Вопрос 1: Сколько будет 2*2?\r\n"
-    "Ответ 1: 3\r\n"
-    "Ответ 2: 4\r\n"
-    "+2 \r\n"
-    "\r\n"
-    "Вопрос 2: Столицы?\r\n"
-    "Ответ 1: Рим\r\n"
-    "Ответ 2: Осло\r\n"
-    "Ответ 3: Нил\r\n"
-    "+1 2\r\n";
-
 const char kWorkedExampleResult[] =
     "0: Сколько будет 2*2? | 3 0 | 4 100\n"
     "1: Столицы? | Рим 100 | Осло 100 | Нил 0\n";

@@ -14,6 +14,20 @@
 
 namespace vornet::testing {
 
+// The eleven lines of the import worked example (UTF-8; Ansi() gives the file's bytes).
+inline constexpr char kWorkedExampleLines[] =
+    "Тест\r\n"
+    "Вопрос 1: Сколько будет 2*2?\r\n"
+    "Ответ 1: 3\r\n"
+    "Ответ 2: 4\r\n"
+    "+2 \r\n"
+    "\r\n"
+    "Вопрос 2: Столицы?\r\n"
+    "Ответ 1: Рим\r\n"
+    "Ответ 2: Осло\r\n"
+    "Ответ 3: Нил\r\n"
+    "+1 2\r\n";
+
 // A variant given in UTF-8 with its accuracy.
 struct NewVariant {
   const char* text;

@@ -39,7 +39,7 @@ TEST_F(ImportCommand, SuccessfulImportAddsTheQuestionsAndListsThemInSlotOrder) {
 // "Начать" carries the question template's code-page letter to the answer template, and the
 // command reads the file with the templates as confirmed.
 TEST_F(ImportCommand, TemplatesConfirmedInTheDialogReadTheFile) {
-  WriteFileBytes(Path("dos.txt"), AnsiToOem(Ansi(kWorkedExampleFile)));
+  WriteFileBytes(Path("dos.txt"), AnsiToOem(Ansi(kWorkedExampleLines)));
   ExpectImportDialogs(
       [](CImportDlg& dialog) {
         TypeIntoField(dialog, kQuestionsTemplate, "%B=\"Вопрос\" %F=\":\" %S=\"2\" %TD");
@@ -88,7 +88,7 @@ TEST_F(ImportCommand, FileThatCannotBeOpenedShowsFileUnavailableAndChangesNoQues
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     std::filesystem::remove(Path("import.txt"));
-    WriteFileBytes(Path("import.txt"), Ansi(kWorkedExampleFile));
+    WriteFileBytes(Path("import.txt"), Ansi(kWorkedExampleLines));
     ExpectImportDialogs([&c](CImportDlg& dialog) {
       TypeIntoField(dialog, kRightAnswersTemplate, "%B=\"Верно:\" %1");
       c.spoil();

@@ -5,19 +5,6 @@
 
 namespace vornet::testing {
 
-const char kWorkedExampleFile[] =
-    "Тест\r\n"
-    "Вопрос 1: Сколько будет 2*2?\r\n"
-    "Ответ 1: 3\r\n"
-    "Ответ 2: 4\r\n"
-    "+2 \r\n"
-    "\r\n"
-    "Вопрос 2: Столицы?\r\n"
-    "Ответ 1: Рим\r\n"
-    "Ответ 2: Осло\r\n"
-    "Ответ 3: Нил\r\n"
-    "+1 2\r\n";
-
 const char kQuestionsBefore[] =
     "1: Второй | да 100\n"
     "0: Третий\n";
@@ -30,7 +17,7 @@ ImportWindowTest::ImportWindowTest() {
   AddQuestionWithVariants(*doc_, "Третий");
   EXPECT_EQ(DescribeQuestions(*doc_), kQuestionsBefore);
   doc_->interchangeSettings.interchangePath = Path("old.txt");
-  WriteFileBytes(Path("import.txt"), Ansi(kWorkedExampleFile));
+  WriteFileBytes(Path("import.txt"), Ansi(kWorkedExampleLines));
 }
 
 void ImportWindowTest::ExpectImportDialogs(std::function<void(CImportDlg&)> steps,

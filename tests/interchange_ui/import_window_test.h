@@ -6,12 +6,11 @@
 #include <string>
 
 #include "interchange/import_dialog.h"
+#include "tests/interchange/interchange_fixture.h"
 #include "tests/interchange_ui/dialog_driving.h"
 
 namespace vornet::testing {
 
-// The lines of the worked example (two questions with their variants and right answers).
-extern const char kWorkedExampleFile[];
 // The fixture's test before any import.
 extern const char kQuestionsBefore[];
 
