@@ -50,10 +50,6 @@ class WxEnvironment : public ::testing::Environment {
 
 wxIMPLEMENT_APP_NO_MAIN(TestApp);
 
-// GTK and fontconfig keep their caches to the end of the process, which LeakSanitizer would
-// report; leaks are checked in the tests of the code that needs no window.
-extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
-
 int main(int argc, char** argv) {
   setenv("NO_AT_BRIDGE", "1", 0);  // no accessibility bus under a virtual display
   ::testing::InitGoogleTest(&argc, argv);
