@@ -8,13 +8,17 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <thread>
 
-#include "tests/creator/x_session.h"
 #include "tests/support/qb_builder.h"
 #include "tests/support/test_files.h"
+#include "tests/support/x_session.h"
 
 namespace vornet::testing {
 namespace {
+
+using namespace std::chrono_literals;
 
 const char kMainTitle[] = "Vornet - Creation";
 
@@ -48,26 +52,26 @@ class CreatorEndToEnd : public ::testing::Test {
   }
 
   // Waits for a window, makes it active and keeps a screenshot of it when asked.
-  std::string Window(const std::string& title, const std::string& shot = "") {
-    const std::string id = x_.WaitForWindow(title);
-    if (id.empty()) {
+  std::optional<unsigned long> Window(const std::string& title, const std::string& shot = "") {
+    const auto id = x_.WaitForWindow(title, 10s);
+    if (!id) {
       std::string titles;
       for (const std::string& entry : x_.WindowTitles()) titles += " [" + entry + "]";
       ADD_FAILURE() << "no window \"" << title << "\" on " << x_.Display()
                     << "; windows:" << titles;
+      return id;
     }
-    if (id.empty()) return id;
-    x_.Activate(id);
-    if (!shots_.empty() && !shot.empty()) x_.Screenshot(shots_ + "/" + shot + ".png", id);
+    x_.Activate(*id);
+    if (!shots_.empty() && !shot.empty()) x_.Screenshot(*id, shots_ + "/" + shot + ".png");
     return id;
   }
 
   void Gone(const std::string& title) {
-    EXPECT_TRUE(x_.WaitForWindowGone(title)) << "\"" << title << "\" stayed open";
+    EXPECT_TRUE(x_.WaitUntilGone(title, 10s)) << "\"" << title << "\" stayed open";
   }
 
   // Starts the creator in the test's folder; its staged media go below Staging().
-  pid_t StartCreator() {
+  ChildProcess& StartCreator() {
     std::filesystem::create_directory(Staging());
     return x_.Start(VORNET_CREATOR_EXE, dir_.Path(), {"TMPDIR=" + Staging()});
   }
@@ -94,10 +98,10 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   WriteFileBytes(picture, SmallBitmap());
   WriteFileBytes(sound, SmallWave());
 
-  const pid_t creator = StartCreator();
-  ASSERT_FALSE(Window(kMainTitle).empty());
+  ChildProcess& creator = StartCreator();
+  ASSERT_TRUE(Window(kMainTitle));
   x_.Key("Escape");  // does nothing in the main window
-  ASSERT_FALSE(x_.WaitForWindow(kMainTitle, 500).empty());
+  ASSERT_TRUE(x_.WaitForWindow(kMainTitle, 500ms));
 
   // First question: Enter presses the default button, question "Добавить".
   x_.Key("Return");
@@ -160,7 +164,7 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   x_.Type(saved);
   x_.Key("Return");
   Gone("Сохранить как");
-  for (int k = 0; k < 100 && !FileExists(saved); ++k) x_.Run("sleep 0.05");
+  for (int k = 0; k < 100 && !FileExists(saved); ++k) std::this_thread::sleep_for(50ms);
 
   QbBuilder expected;
   expected.Header("", "", "", {0, 0, 0, 0, 0, 0, 0, 1}).I16(2);
@@ -189,7 +193,7 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   x_.Key("F10 Up Return");
   Window("Подтверждение", "exit_question");
   x_.Key("Return");
-  EXPECT_EQ(x_.WaitForExit(creator, 10000), 0);
+  EXPECT_EQ(creator.WaitForExit(10s), 0);
   EXPECT_TRUE(StagingEmpty()) << "the staged media went with the program";
 }
 
@@ -198,23 +202,25 @@ TEST_F(CreatorEndToEnd, GivingUpAtThePasswordOfALoadedTestEndsTheProgram) {
   file.Header("T", "", "secret", {}).I16(1).Str("Q").Media(SmallBitmap()).NoMedia().U8(0);
   const std::string path = dir_.File("protected.qb");
   WriteFileBytes(path, file.Bytes());
-  const pid_t creator = StartCreator();
-  ASSERT_FALSE(Window(kMainTitle).empty());
+  ChildProcess& creator = StartCreator();
+  ASSERT_TRUE(Window(kMainTitle));
   x_.Key("F3");
   Window("Открыть");
   ChooseInFileChooser(path);
-  const std::string first = Window("Введите пароль", "password_prompt");
+  const auto first = Window("Введите пароль", "password_prompt");
+  ASSERT_TRUE(first);
   x_.Type("wrong");
   x_.Key("Return");
   // A wrong password brings a new, empty prompt.
-  std::string again;
-  for (int k = 0; k < 200 && (again.empty() || again == first); ++k) {
-    again = x_.WaitForWindow("Введите пароль", 50);
+  std::optional<unsigned long> again;
+  for (int k = 0; k < 200 && (!again || again == first); ++k) {
+    again = x_.WaitForWindow("Введите пароль", 50ms);
   }
-  ASSERT_NE(again, first);
-  x_.Activate(again);
+  ASSERT_TRUE(again);
+  ASSERT_NE(*again, *first);
+  x_.Activate(*again);
   x_.Key("Escape");
-  EXPECT_EQ(x_.WaitForExit(creator, 10000), 0);
+  EXPECT_EQ(creator.WaitForExit(10s), 0);
   EXPECT_TRUE(StagingEmpty());
   EXPECT_EQ(ReadFileBytes(path), file.Bytes()) << "nothing is saved";
 }
