@@ -1,6 +1,7 @@
 // The real creator program on its own X display, used as an author uses it: keys and typing
-// only. It builds a two-question test with a picture and a sound, saves it, and the saved file
-// is compared byte for byte with the layout the test expects.
+// only. It builds a two-question test with a picture and a sound, names it and limits its time
+// in the parameters sheet, saves it, and the saved file is compared byte for byte with the
+// layout the test expects; the file then opens in the real tester.
 //
 // Set VORNET_SCREENSHOTS to a folder to keep a screenshot of every window on the way.
 
@@ -9,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <regex>
 #include <thread>
 
 #include "tests/support/qb_builder.h"
@@ -21,6 +23,7 @@ namespace {
 using namespace std::chrono_literals;
 
 const char kMainTitle[] = "Vornet - Creation";
+const char kTestName[] = "Связь";
 
 // A 2 x 2 pixel, 24-bit Windows bitmap.
 std::string SmallBitmap() {
@@ -151,8 +154,19 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   Gone("Вариант ответа");
   Window(kMainTitle, "main_window");
 
-  // TIME LIMIT: once the parameters sheet is in place, set "Учет времени теста" with 45 minutes
-  // here through "&Параметры..." and expect testTimeLimited 1 and testMinutes 45 below.
+  // "&Параметры..." is the last item of menu "&Тест". The sheet opens on "Название" with the
+  // focus in the name field; ctrl+Page_Down turns to "Другие" with the focus on "Учет времени
+  // теста", whose ticking enables the minutes field beside it.
+  x_.Key("F10 Right Up Return");
+  Window("Параметры теста", "parameters_name_page");
+  x_.Type(kTestName);
+  x_.Key("ctrl+Page_Down");
+  x_.Key("space Tab ctrl+a");
+  x_.Type("45");
+  Window("Параметры теста", "parameters_other_page");
+  x_.Key("Return");
+  Gone("Параметры теста");
+  Window(kMainTitle);
 
   // F2 without a file name: the compile check, then the save chooser.
   x_.Key("F2");
@@ -167,7 +181,8 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   for (int k = 0; k < 100 && !FileExists(saved); ++k) std::this_thread::sleep_for(50ms);
 
   QbBuilder expected;
-  expected.Header("", "", "", {0, 0, 0, 0, 0, 0, 0, 1}).I16(2);
+  // A test limit of 45 minutes; opening the sheet raised the questions asked to 1.
+  expected.Header(Ansi(kTestName), "", "", {1, 0, 45, 0, 0, 0, 1, 1}).I16(2);
   expected.Str(Ansi("Первый вопрос")).Media(SmallBitmap()).Media(SmallWave()).U8(2);
   expected.Str(Ansi("Да")).U8(100).NoMedia().NoMedia();
   expected.Str(Ansi("Нет")).U8(0).NoMedia().NoMedia();
@@ -195,6 +210,39 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   x_.Key("Return");
   EXPECT_EQ(creator.WaitForExit(10s), 0);
   EXPECT_TRUE(StagingEmpty()) << "the staged media went with the program";
+
+  // The saved file opens in the tester: F3, the chooser, the test's description dialog. A
+  // candidate who then leaves at once leaves the report's header in "Results.txt", with the
+  // name the tester read from the file.
+  ChildProcess& tester =
+      x_.Start(VORNET_TESTER_EXE, dir_.Path(), {"SDL_AUDIODRIVER=dummy"}, dir_.File("tester.log"));
+  ASSERT_TRUE(Window("Vornet - Tester"));
+  x_.Key("F3");
+  Window("Открыть");
+  ChooseInFileChooser(saved);
+  ASSERT_TRUE(Window("Описание теста", "tester_description"));
+  x_.Key("Return");  // "Продолжить"
+  Window("Ваши данные");
+  x_.Type("Иванов");
+  x_.Key("Tab");
+  x_.Type("Петр");
+  x_.Key("Tab");
+  x_.Type("Сергеевич");
+  x_.Key("Tab");
+  x_.Type("1985");
+  x_.Key("Tab Return");  // "Начать..."
+  Gone("Ваши данные");
+  Window("Vornet - Tester", "tester_first_question");
+  x_.Key("alt+F4");
+  Window("Подтверждение");
+  x_.Key("Return");
+  EXPECT_EQ(tester.WaitForExit(10s), 0);
+  const std::string header = std::string(60, '-') + "\r" +
+                             Ansi(std::string("Иванов Петр Сергеевич   1985\r") + kTestName) +
+                             "\r\r[A-Z][a-z]+day, [A-Z][a-z]+ \\d\\d, \\d{4} "
+                             "\\d\\d:\\d\\d:\\d\\d\r----\r";
+  const std::string log = ReadFileBytes(dir_.File("Results.txt"));
+  EXPECT_TRUE(std::regex_match(log, std::regex(header))) << log;
 }
 
 TEST_F(CreatorEndToEnd, GivingUpAtThePasswordOfALoadedTestEndsTheProgram) {
