@@ -1,6 +1,7 @@
 // The real creator program on its own X display, used as an author uses it: keys and typing
-// only. It builds a two-question test with a picture and a sound, saves it, and the saved file
-// is compared byte for byte with the layout the test expects.
+// only. It builds a two-question test with a picture and a sound, names it and limits its time
+// in the parameters sheet, saves it, and the saved file is compared byte for byte with the
+// layout the test expects; the file then opens in the real tester.
 //
 // Set VORNET_SCREENSHOTS to a folder to keep a screenshot of every window on the way.
 
@@ -8,15 +9,21 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
+#include <regex>
+#include <thread>
 
-#include "tests/creator/x_session.h"
 #include "tests/support/qb_builder.h"
 #include "tests/support/test_files.h"
+#include "tests/support/x_session.h"
 
 namespace vornet::testing {
 namespace {
 
+using namespace std::chrono_literals;
+
 const char kMainTitle[] = "Vornet - Creation";
+const char kTestName[] = "Связь";
 
 // A 2 x 2 pixel, 24-bit Windows bitmap.
 std::string SmallBitmap() {
@@ -48,26 +55,26 @@ class CreatorEndToEnd : public ::testing::Test {
   }
 
   // Waits for a window, makes it active and keeps a screenshot of it when asked.
-  std::string Window(const std::string& title, const std::string& shot = "") {
-    const std::string id = x_.WaitForWindow(title);
-    if (id.empty()) {
+  std::optional<unsigned long> Window(const std::string& title, const std::string& shot = "") {
+    const auto id = x_.WaitForWindow(title, 10s);
+    if (!id) {
       std::string titles;
       for (const std::string& entry : x_.WindowTitles()) titles += " [" + entry + "]";
       ADD_FAILURE() << "no window \"" << title << "\" on " << x_.Display()
                     << "; windows:" << titles;
+      return id;
     }
-    if (id.empty()) return id;
-    x_.Activate(id);
-    if (!shots_.empty() && !shot.empty()) x_.Screenshot(shots_ + "/" + shot + ".png", id);
+    x_.Activate(*id);
+    if (!shots_.empty() && !shot.empty()) x_.Screenshot(*id, shots_ + "/" + shot + ".png");
     return id;
   }
 
   void Gone(const std::string& title) {
-    EXPECT_TRUE(x_.WaitForWindowGone(title)) << "\"" << title << "\" stayed open";
+    EXPECT_TRUE(x_.WaitUntilGone(title, 10s)) << "\"" << title << "\" stayed open";
   }
 
   // Starts the creator in the test's folder; its staged media go below Staging().
-  pid_t StartCreator() {
+  ChildProcess& StartCreator() {
     std::filesystem::create_directory(Staging());
     return x_.Start(VORNET_CREATOR_EXE, dir_.Path(), {"TMPDIR=" + Staging()});
   }
@@ -94,10 +101,10 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   WriteFileBytes(picture, SmallBitmap());
   WriteFileBytes(sound, SmallWave());
 
-  const pid_t creator = StartCreator();
-  ASSERT_FALSE(Window(kMainTitle).empty());
+  ChildProcess& creator = StartCreator();
+  ASSERT_TRUE(Window(kMainTitle));
   x_.Key("Escape");  // does nothing in the main window
-  ASSERT_FALSE(x_.WaitForWindow(kMainTitle, 500).empty());
+  ASSERT_TRUE(x_.WaitForWindow(kMainTitle, 500ms));
 
   // First question: Enter presses the default button, question "Добавить".
   x_.Key("Return");
@@ -147,8 +154,19 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   Gone("Вариант ответа");
   Window(kMainTitle, "main_window");
 
-  // TIME LIMIT: once the parameters sheet is in place, set "Учет времени теста" with 45 minutes
-  // here through "&Параметры..." and expect testTimeLimited 1 and testMinutes 45 below.
+  // "&Параметры..." is the last item of menu "&Тест". The sheet opens on "Название" with the
+  // focus in the name field; ctrl+Page_Down turns to "Другие" with the focus on "Учет времени
+  // теста", whose ticking enables the minutes field beside it.
+  x_.Key("F10 Right Up Return");
+  Window("Параметры теста", "parameters_name_page");
+  x_.Type(kTestName);
+  x_.Key("ctrl+Page_Down");
+  x_.Key("space Tab ctrl+a");
+  x_.Type("45");
+  Window("Параметры теста", "parameters_other_page");
+  x_.Key("Return");
+  Gone("Параметры теста");
+  Window(kMainTitle);
 
   // F2 without a file name: the compile check, then the save chooser.
   x_.Key("F2");
@@ -160,10 +178,11 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   x_.Type(saved);
   x_.Key("Return");
   Gone("Сохранить как");
-  for (int k = 0; k < 100 && !FileExists(saved); ++k) x_.Run("sleep 0.05");
+  for (int k = 0; k < 100 && !FileExists(saved); ++k) std::this_thread::sleep_for(50ms);
 
   QbBuilder expected;
-  expected.Header("", "", "", {0, 0, 0, 0, 0, 0, 0, 1}).I16(2);
+  // A test limit of 45 minutes; opening the sheet raised the questions asked to 1.
+  expected.Header(Ansi(kTestName), "", "", {1, 0, 45, 0, 0, 0, 1, 1}).I16(2);
   expected.Str(Ansi("Первый вопрос")).Media(SmallBitmap()).Media(SmallWave()).U8(2);
   expected.Str(Ansi("Да")).U8(100).NoMedia().NoMedia();
   expected.Str(Ansi("Нет")).U8(0).NoMedia().NoMedia();
@@ -189,8 +208,41 @@ TEST_F(CreatorEndToEnd, AnAuthorBuildsAndSavesATestWithAPictureAndASound) {
   x_.Key("F10 Up Return");
   Window("Подтверждение", "exit_question");
   x_.Key("Return");
-  EXPECT_EQ(x_.WaitForExit(creator, 10000), 0);
+  EXPECT_EQ(creator.WaitForExit(10s), 0);
   EXPECT_TRUE(StagingEmpty()) << "the staged media went with the program";
+
+  // The saved file opens in the tester: F3, the chooser, the test's description dialog. A
+  // candidate who then leaves at once leaves the report's header in "Results.txt", with the
+  // name the tester read from the file.
+  ChildProcess& tester =
+      x_.Start(VORNET_TESTER_EXE, dir_.Path(), {"SDL_AUDIODRIVER=dummy"}, dir_.File("tester.log"));
+  ASSERT_TRUE(Window("Vornet - Tester"));
+  x_.Key("F3");
+  Window("Открыть");
+  ChooseInFileChooser(saved);
+  ASSERT_TRUE(Window("Описание теста", "tester_description"));
+  x_.Key("Return");  // "Продолжить"
+  Window("Ваши данные");
+  x_.Type("Иванов");
+  x_.Key("Tab");
+  x_.Type("Петр");
+  x_.Key("Tab");
+  x_.Type("Сергеевич");
+  x_.Key("Tab");
+  x_.Type("1985");
+  x_.Key("Tab Return");  // "Начать..."
+  Gone("Ваши данные");
+  Window("Vornet - Tester", "tester_first_question");
+  x_.Key("alt+F4");
+  Window("Подтверждение");
+  x_.Key("Return");
+  EXPECT_EQ(tester.WaitForExit(10s), 0);
+  const std::string header = std::string(60, '-') + "\r" +
+                             Ansi(std::string("Иванов Петр Сергеевич   1985\r") + kTestName) +
+                             "\r\r[A-Z][a-z]+day, [A-Z][a-z]+ \\d\\d, \\d{4} "
+                             "\\d\\d:\\d\\d:\\d\\d\r----\r";
+  const std::string log = ReadFileBytes(dir_.File("Results.txt"));
+  EXPECT_TRUE(std::regex_match(log, std::regex(header))) << log;
 }
 
 TEST_F(CreatorEndToEnd, GivingUpAtThePasswordOfALoadedTestEndsTheProgram) {
@@ -198,23 +250,25 @@ TEST_F(CreatorEndToEnd, GivingUpAtThePasswordOfALoadedTestEndsTheProgram) {
   file.Header("T", "", "secret", {}).I16(1).Str("Q").Media(SmallBitmap()).NoMedia().U8(0);
   const std::string path = dir_.File("protected.qb");
   WriteFileBytes(path, file.Bytes());
-  const pid_t creator = StartCreator();
-  ASSERT_FALSE(Window(kMainTitle).empty());
+  ChildProcess& creator = StartCreator();
+  ASSERT_TRUE(Window(kMainTitle));
   x_.Key("F3");
   Window("Открыть");
   ChooseInFileChooser(path);
-  const std::string first = Window("Введите пароль", "password_prompt");
+  const auto first = Window("Введите пароль", "password_prompt");
+  ASSERT_TRUE(first);
   x_.Type("wrong");
   x_.Key("Return");
   // A wrong password brings a new, empty prompt.
-  std::string again;
-  for (int k = 0; k < 200 && (again.empty() || again == first); ++k) {
-    again = x_.WaitForWindow("Введите пароль", 50);
+  std::optional<unsigned long> again;
+  for (int k = 0; k < 200 && (!again || again == first); ++k) {
+    again = x_.WaitForWindow("Введите пароль", 50ms);
   }
-  ASSERT_NE(again, first);
-  x_.Activate(again);
+  ASSERT_TRUE(again);
+  ASSERT_NE(*again, *first);
+  x_.Activate(*again);
   x_.Key("Escape");
-  EXPECT_EQ(x_.WaitForExit(creator, 10000), 0);
+  EXPECT_EQ(creator.WaitForExit(10s), 0);
   EXPECT_TRUE(StagingEmpty());
   EXPECT_EQ(ReadFileBytes(path), file.Bytes()) << "nothing is saved";
 }

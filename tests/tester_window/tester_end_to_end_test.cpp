@@ -13,7 +13,7 @@
 #include "tests/support/qb_builder.h"
 #include "tests/support/test_files.h"
 #include "tests/tester_window/media_bytes.h"
-#include "tests/tester_window/x_session.h"
+#include "tests/support/x_session.h"
 
 namespace vornet::testing {
 namespace {
