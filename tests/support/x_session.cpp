@@ -1,10 +1,13 @@
 #include "tests/support/x_session.h"
 
+#include <cctype>
+
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <regex>
@@ -134,6 +137,7 @@ XSession::XSession() {
   }
   if (display_.empty()) return;
   setenv("DISPLAY", display_.c_str(), 1);
+  MapCyrillicKeys();
   windowManager_ = std::make_unique<ChildProcess>(std::vector<std::string>{"openbox"}, "",
                                                   "/dev/null");
   // The window manager is up once it announces itself on the root window.
@@ -143,6 +147,26 @@ XSession::XSession() {
     std::this_thread::sleep_for(20ms);
   }
   ready_ = true;
+}
+
+// xdotool types a character missing from the keymap by remapping a key for a moment, and a
+// program that reads the keymap in between loses the letter. The Russian letters get keys of
+// their own (on media keys the tests never press, clear of every modifier key), so nothing is
+// remapped while typing.
+void XSession::MapCyrillicKeys() {
+  static const char* const kLetters[] = {
+      "a",  "be", "ve",   "ghe", "de",    "ie",       "io",   "zhe",      "ze", "i",  "shorti",
+      "ka", "el", "em",   "en",  "o",     "pe",       "er",   "es",       "te", "u",  "ef",
+      "ha", "tse", "che", "sha", "shcha", "hardsign", "yeru", "softsign", "e",  "yu", "ya"};
+  std::string command = "xmodmap";
+  int keycode = 150;
+  for (const char* letter : kLetters) {
+    std::string upper = letter;
+    for (char& c : upper) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    command += " -e 'keycode " + std::to_string(keycode++) + " = Cyrillic_" + letter +
+               " Cyrillic_" + upper + "'";
+  }
+  Run(command + " 2>/dev/null");
 }
 
 XSession::~XSession() {

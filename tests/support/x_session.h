@@ -83,6 +83,8 @@ class XSession {
   std::string Run(const std::string& commandLine);
 
  private:
+  void MapCyrillicKeys();
+
   std::string display_;
   std::string previousDisplay_;
   std::unique_ptr<ChildProcess> server_;
