@@ -130,7 +130,8 @@ void CMainDlg::WriteTestFile() {
 }
 
 void CMainDlg::OnSave(wxCommandEvent&) {
-  if (doc_.testFilePath.empty()) {
+  // A file that is not a test (a load of it failed) is not overwritten unasked.
+  if (doc_.testFilePath.empty() || !MayReplaceWithoutAsking(doc_.testFilePath)) {
     SaveAs();
     return;
   }

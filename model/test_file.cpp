@@ -243,6 +243,16 @@ int SaveTestFile(const TestDocument& doc) {
   return kFileOk;
 }
 
+bool MayReplaceWithoutAsking(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0 || (S_ISREG(info.st_mode) && info.st_size == 0)) return true;
+  LockedFile file = LockedFile::OpenForRead(path);
+  if (!file.IsOpen()) return true;  // the save itself will report what is wrong
+  char magic[kTestFileMagicSize] = {};
+  return file.Read(magic, sizeof magic) == static_cast<long>(sizeof magic) &&
+         std::memcmp(magic, kTestFileMagic, kTestFileMagicSize) == 0;
+}
+
 int LoadTestFile(TestDocument& doc, bool merge) {
   doc.mediaStaged = true;
   LockedFile file = LockedFile::OpenForRead(doc.testFilePath);

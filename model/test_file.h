@@ -13,6 +13,11 @@ namespace vornet {
 // previous file untouched.
 int SaveTestFile(const TestDocument& doc);
 
+// True when `path` names no file, an empty file, or a file that begins as a test file does: a
+// save may replace it without asking. A file of another kind (one that a failed load left as the
+// current path) is only replaced after the author chose it in the save dialog.
+bool MayReplaceWithoutAsking(const std::string& path);
+
 // Reads doc.testFilePath into the document. A plain load expects the caller to have run
 // ResetTest; a merge keeps the current info and settings and adds the file's questions in the
 // lowest free slots. Embedded media are written to staged files. Returns kFileOk,

@@ -199,6 +199,18 @@ TEST_F(DocumentCommandsTest, AFileWithoutTheMagicLeavesAnEmptyTestWithItsPath) {
   ExpectListsMirrorModel();
 }
 
+TEST_F(DocumentCommandsTest, SaveAfterAFailedLoadAsksForANameInsteadOfOverwritingTheFile) {
+  const std::string path = Write("notes.txt", "not a test, but the author's notes");
+  answers_.ExpectFileChoice(path);
+  answers_.ExpectMessage("Неверный формат файла", "Ошибка");
+  Command(kLoad);
+  answers_.Expect(AcceptCompileDialog(true, true, true, true));
+  answers_.ExpectFileChoice("");  // the save dialog, cancelled
+  Command(kSave);
+  EXPECT_EQ(ReadFileBytes(path), "not a test, but the author's notes");
+  EXPECT_EQ(Doc().testFilePath, path);
+}
+
 TEST_F(DocumentCommandsTest, ReadFailuresAreReportedAndTheCommandGoesOn) {
   const std::string good = Write("good.qb", PlainTest("T", "", {"Q1", "Q2"}));
   const std::string locked = Write("locked.qb", PlainTest("L", "", {"L1"}));
