@@ -44,9 +44,11 @@ LockedFile LockedFile::OpenForRead(const std::string& path) {
 }
 
 LockedFile LockedFile::CreateExclusive(const std::string& path) {
-  // The file is emptied only once the lock is held, so a file in use elsewhere stays intact.
+  // The file is emptied only once the lock is held, so a file in use elsewhere stays intact. A
+  // new, empty file is not truncated: ext4 flushes a file truncated to nothing when it is closed,
+  // which made every staged media file cost a disk write.
   LockedFile file = OpenLocked(path, O_WRONLY | O_CREAT, LOCK_EX);
-  if (file.IsOpen() && ::ftruncate(file.fd_, 0) != 0) file.Close();
+  if (file.IsOpen() && file.Size() != 0 && ::ftruncate(file.fd_, 0) != 0) file.Close();
   return file;
 }
 
