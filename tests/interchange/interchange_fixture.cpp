@@ -7,12 +7,6 @@
 
 namespace vornet::testing {
 
-std::unique_ptr<TestDocument> NewDocument() {
-  auto doc = std::make_unique<TestDocument>();
-  ResetTest(*doc);
-  return doc;
-}
-
 int AddQuestionWithVariants(TestDocument& doc, const std::string& utf8Text,
                             std::initializer_list<NewVariant> variants) {
   const int position = AddQuestion(doc, Ansi(utf8Text), "", "");

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "model/test_document.h"
+#include "tests/support/new_document.h"
 #include "tests/support/test_files.h"
 
 namespace vornet::testing {
@@ -33,8 +34,6 @@ struct NewVariant {
   const char* text;
   int accuracy;
 };
-
-std::unique_ptr<TestDocument> NewDocument();
 
 // Adds a question with its variants (UTF-8 texts stored as Windows-1251); returns its position.
 int AddQuestionWithVariants(TestDocument& doc, const std::string& utf8Text,

@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "tests/support/test_files.h"
+#include "tests/support/new_document.h"
 
 namespace vornet {
 namespace {
@@ -16,11 +17,7 @@ namespace {
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-std::unique_ptr<TestDocument> NewDocument() {
-  auto doc = std::make_unique<TestDocument>();
-  ResetTest(*doc);
-  return doc;
-}
+using testing::NewDocument;
 
 struct Rows {
   bool row1, row2, row3, row4;

@@ -4,15 +4,12 @@
 
 #include <memory>
 #include <vector>
+#include "tests/support/new_document.h"
 
 namespace vornet {
 namespace {
 
-std::unique_ptr<TestDocument> NewDocument() {
-  auto doc = std::make_unique<TestDocument>();
-  ResetTest(*doc);
-  return doc;
-}
+using testing::NewDocument;
 
 std::vector<int> Order(const TestDocument& doc) {
   std::vector<int> order;

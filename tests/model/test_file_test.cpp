@@ -9,6 +9,7 @@
 #include "platform/locked_file.h"
 #include "tests/support/qb_builder.h"
 #include "tests/support/test_files.h"
+#include "tests/support/new_document.h"
 
 namespace vornet {
 namespace {
@@ -20,11 +21,7 @@ using testing::ReadFileBytes;
 using testing::TempDir;
 using testing::WriteFileBytes;
 
-std::unique_ptr<TestDocument> NewDocument() {
-  auto doc = std::make_unique<TestDocument>();
-  ResetTest(*doc);
-  return doc;
-}
+using testing::NewDocument;
 
 const std::string kWorkedExample(
     "\x51\x42\x76\x31\x2E\x30"          // magic
