@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <vector>
+
 #include "tests/support/new_document.h"
 
 namespace vornet {
